@@ -1,0 +1,69 @@
+#pragma once
+// The settings dialog: the General page (output folder, synchronization mode, completion actions,
+// overwrite policy) and the Profiles page (one profile's parameters, saved on OK or "&Save as...").
+// Its controls are the live settings of the program.
+
+#include <QDialog>
+
+class Desktop;
+class GridSection;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class TMainForm;
+class ValueListEditor;
+
+class TSettingForm : public QDialog {
+    Q_OBJECT
+public:
+    // Runs FormCreate: copies the main window's profile names and loads the general settings.
+    TSettingForm(TMainForm* mainForm, Desktop* desktop);
+
+    QTabWidget* pgcSetting = nullptr;
+    QPushButton* btnDefault = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    // General page
+    QLineEdit* edtOutputDir = nullptr;
+    QToolButton* sbtnBrowse = nullptr;
+    QComboBox* cmbSyn = nullptr;
+    QCheckBox* chkOpenDir = nullptr;
+    QCheckBox* chkExit = nullptr;
+    QCheckBox* chkTurnoff = nullptr;
+    QRadioButton* rdbOverWrite = nullptr;
+    QRadioButton* rdbRename = nullptr;
+    // Profiles page
+    QComboBox* cmbProfile = nullptr;
+    QPushButton* btnSaveAs = nullptr;
+    GridSection* secVideo = nullptr;
+    GridSection* secAudio = nullptr;
+    GridSection* secAdvanced = nullptr;
+    ValueListEditor* vleVideo = nullptr;
+    ValueListEditor* vleAudio = nullptr;
+    ValueListEditor* vleAdvanced = nullptr;
+
+    QString ProfilePathOfSelection() const; // AppDir + "Profiles/" + cmbProfile text + ".cvp"
+
+public slots:
+    void LoadGeneralSettings();
+    void SaveGeneralSettings();
+    void btnDefaultClick();
+    void btnOKClick();
+    void btnCancelClick();
+    void cmbProfileChange();
+    void btnSaveAsClick();
+    void sbtnBrowseClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    TMainForm* main_;
+    Desktop* desktop_;
+};
