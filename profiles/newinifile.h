@@ -2,6 +2,7 @@
 // The program's reader and writer of INI text: the whole file held as lines, sections and keys found
 // by case-insensitive containment, edits in place, the whole file written back on Close.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +22,9 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);
 
     // Writes all lines, each ended by CR LF, atomically (the old file stays whole until the new one
-    // is complete). Returns false and sets error() when the file could not be read or written.
+    // is complete). A file whose bytes already equal that text is left untouched, so reading a profile
+    // in a write-protected folder does not fail. Returns false and sets error() when the file could not
+    // be read (it is then never replaced) or written.
     bool Close();
 
     // "Cannot read|write <file>: <reason>", empty while nothing failed.
@@ -32,4 +35,7 @@ public:
 
 private:
     QString error_;
+    QByteArray onDisk_;       // the bytes read at construction
+    bool existed_ = false;    // the file was read at construction
+    bool readFailed_ = false; // the file exists but could not be read: Close must not replace it
 };

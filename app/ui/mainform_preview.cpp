@@ -1,9 +1,106 @@
-// Placeholder until this concern is written.
+// The preview pane: plays a task's source file with picture and sound, a seek bar that follows the
+// position once a second, and a time read-out. The player's own state is the only preview state.
+
+#include "app/tasktext.h"
+#include "app/ui/desktop.h"
 #include "app/ui/mainform.h"
 
-void TMainForm::PreviewSelectedTask() {}
-void TMainForm::sbtnPlayClick() {}
-void TMainForm::sbtnPauseClick() {}
-void TMainForm::sbtnStopClick() {}
-void TMainForm::TrackBarTimer() {}
-void TMainForm::stopPreview() {}
+#include <QAudioOutput>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QSlider>
+#include <QTimer>
+#include <QTreeView>
+#include <QUrl>
+#include <QVideoWidget>
+
+namespace {
+bool graphActive(const QMediaPlayer* player) { return player != nullptr; }
+} // namespace
+
+void TMainForm::PreviewSelectedTask() {
+    const QVector<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    if (!graphActive(FilterGraph)) {
+        FilterGraph = new QMediaPlayer(this);
+        FilterGraph->setObjectName(QStringLiteral("FilterGraph"));
+        audioOutput = new QAudioOutput(this);
+        FilterGraph->setAudioOutput(audioOutput);
+        FilterGraph->setVideoOutput(VideoWindow1);
+        trackBarTimer = new QTimer(this);
+        trackBarTimer->setInterval(1000);
+        connect(trackBarTimer, &QTimer::timeout, this, [this] {
+            if (!trackBarDragging) {
+                TrackBar->setRange(0, int(FilterGraph->duration() / 1000));
+                TrackBar->setValue(int(FilterGraph->position() / 1000));
+            }
+            TrackBarTimer();
+        });
+        connect(TrackBar, &QSlider::sliderPressed, this, [this] { trackBarDragging = true; });
+        connect(TrackBar, &QSlider::sliderReleased, this, [this] {
+            trackBarDragging = false;
+            if (TrackBar->maximum() > 0)
+                FilterGraph->setPosition(FilterGraph->duration() * TrackBar->value() / TrackBar->maximum());
+        });
+        // A file that cannot be played is reported with the media framework's own words; the player
+        // is then left stopped with nothing loaded.
+        connect(FilterGraph, &QMediaPlayer::errorOccurred, this,
+                [this](QMediaPlayer::Error error, const QString& text) {
+                    if (error == QMediaPlayer::NoError)
+                        return;
+                    const QString file = FilterGraph->source().toLocalFile();
+                    FilterGraph->stop();
+                    FilterGraph->setSource(QUrl());
+                    trackBarTimer->stop();
+                    desktop()->message(this, QStringLiteral("%1\n\n%2").arg(file, text), ProductName,
+                                       Desktop::Icon::Critical);
+                });
+    }
+    // Clearing the player first makes every call start the file again from its beginning.
+    FilterGraph->stop();
+    FilterGraph->setSource(QUrl());
+    FilterGraph->setSource(QUrl::fromLocalFile(taskModel()->caption(rows.first())));
+    FilterGraph->play();
+    trackBarTimer->start();
+}
+
+void TMainForm::sbtnPlayClick() {
+    if (taskModel()->rowCount() == 0)
+        return;
+    if (selectedRows().isEmpty()) {
+        const QModelIndex first = taskModel()->index(0, 0);
+        ltvTask->selectionModel()->setCurrentIndex(
+            first, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    PreviewSelectedTask();
+}
+
+void TMainForm::sbtnPauseClick() {
+    if (!graphActive(FilterGraph))
+        return;
+    switch (FilterGraph->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        FilterGraph->pause();
+        trackBarTimer->stop();
+        break;
+    case QMediaPlayer::PausedState:
+        FilterGraph->play();
+        trackBarTimer->start();
+        break;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+}
+
+void TMainForm::sbtnStopClick() { stopPreview(); }
+
+void TMainForm::stopPreview() {
+    if (!graphActive(FilterGraph))
+        return;
+    FilterGraph->stop();
+    trackBarTimer->stop();
+}
+
+void TMainForm::TrackBarTimer() { labPreviewTime->setText(SecondsToTime(TrackBar->value())); }
