@@ -46,7 +46,11 @@ ProbeResult ParseProbeText(const QString& text, const QString& path) {
     result.LengthText = FirstBefore(s, c);
     s = From(s, c + 1);
     // "Video:" and not "Video": stream metadata such as "handler_name : VideoHandler" comes first.
-    s = From(s, Pos(QStringLiteral("Video:"), s));
+    // A file without a picture has no frame size; the fields of its sound stream are not one.
+    const qsizetype video = Pos(QStringLiteral("Video:"), s);
+    if (video == 0)
+        return result;
+    s = From(s, video);
     for (int i = 0; i < 2; ++i)
         s = From(s, FieldCommaPos(s) + 1);
     result.SizeText = FirstBefore(s, FieldCommaPos(s));

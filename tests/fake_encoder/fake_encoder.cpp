@@ -11,6 +11,8 @@
 //   line <text>       like print, followed by "\n".
 //   eprint <text>     like print, to standard error.
 //   echoargs          print each argument on its own line.
+//   pid               print "pid <process id>" on a line of its own.
+//   read-stdin        read standard input to its end, then print "stdin <n> bytes" on a line.
 //   progress <total> <steps> <ms>
 //                     print <steps> progress records "frame=N fps=0 size=0kB time=HH:MM:SS.ss
 //                     bitrate=0.0kbits/s speed=1x\r" up to <total> seconds, sleeping <ms> after each.
@@ -36,6 +38,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -96,6 +99,14 @@ bool Run(const QString& command, const QString& rest, int* exitCode) {
     } else if (command == QLatin1String("echoargs")) {
         for (const QString& arg : gArgs)
             Write(stdout, arg.toUtf8() + '\n');
+    } else if (command == QLatin1String("pid")) {
+        Write(stdout, "pid " + QByteArray::number(qint64(getpid())) + '\n');
+    } else if (command == QLatin1String("read-stdin")) {
+        qint64 total = 0;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)
+            total += qint64(n);
+        Write(stdout, "stdin " + QByteArray::number(total) + " bytes\n");
     } else if (command == QLatin1String("progress")) {
         const double total = words.value(0).toDouble();
         const int steps = qMax(1, words.value(1).toInt());
