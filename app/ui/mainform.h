@@ -3,7 +3,8 @@
 // its four grids, and the preview pane. Handlers read controls, call core code and write results back.
 //
 // The implementation is split by concern:
-//   mainform.cpp          construction, layout, start-up, command line, drops, resize rules, buttons
+//   mainform.cpp          construction, start-up, command line, drops, resize rules, buttons
+//   mainform_layout.cpp   the controls, their sizes and places, and the wiring to the handlers
 //   mainform_tasks.cpp    adding and probing files, list editing, the per-task output grid
 //   mainform_profiles.cpp the profile chooser and grids, custom frame size
 //   mainform_run.cpp      the batch run, timing, completion actions, closing during a run
@@ -11,6 +12,7 @@
 //   mainform_preview.cpp  the preview player
 
 #include "app/batchrun.h"
+#include "app/runtiming.h"
 #include "app/taskdata.h"
 #include "app/tasklistmodel.h"
 
@@ -263,4 +265,5 @@ private:
     bool shownOnce_ = false;
     bool closingAfterRun_ = false;
     QWidget* tipWindow_ = nullptr; // the one reused "Tip:" balloon
+    RunTiming runTiming_;          // elapsed and remaining seconds of the current run
 };
