@@ -29,9 +29,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void FormShow();
     void FormClose();
     QWidget* mainWindow_;
     ValueListModel* videoGrid_;
     Desktop* desktop_;
-    bool closing_ = false;
+    bool open_ = false; // between FormShow and FormClose
 };

@@ -5,6 +5,8 @@
 
 #include "profiles/valuelistmodel.h"
 
+#include <QColor>
+#include <QPointer>
 #include <QTableView>
 
 class ValueListEditor : public QTableView {
@@ -22,18 +24,38 @@ public:
     // The current row (the one marked in the key column), -1 when none.
     int currentRow() const;
 
+    // The colours a cell is painted with.
+    struct CellColors {
+        QColor background;
+        QColor text;
+    };
+    CellColors cellColors(int row, int column) const;
+    // The grid or its in-place editor holds the input focus.
+    bool hasFocusWithin() const;
+    // The in-place editor while one is open.
+    QWidget* activeEditor() const { return editor_; }
+
 signals:
     void mousePressed(Qt::MouseButton button, const QPoint& globalPos); // any button, before handling
-    void clicked();                                                      // a click on the grid
+    void clicked();                                                     // a click on the grid
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    friend class ValueListDelegate;
+    void ensureCurrentRow();
+    bool nearColumnLine(int x) const;
+
     ValueListModel* model_;
     bool editing_ = true;
+    QPointer<QWidget> editor_;
+    int resizeFrom_ = -1; // viewport x where a drag of the column line began, -1 when none
+    int resizeWidth_ = 0; // the key column's width when that drag began
 };
