@@ -1,7 +1,55 @@
-// Placeholder until this concern is written.
+// Preferences kept between runs, and the two buttons that open the settings dialog.
+#include "app/ui/desktop.h"
 #include "app/ui/mainform.h"
+#include "settings/preferences.h"
+#include "settings/ui/settingform.h"
 
-void TMainForm::LoadPreferences() {}
-void TMainForm::SavePreferences() {}
-void TMainForm::tbtnSettingClick() {}
-void TMainForm::bbtnSettingClick() {}
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+void TMainForm::LoadPreferences() {
+    const bool haveProfiles = cmbProfile->count() > 0;
+    QString folder;
+    int profile = 0;
+    const PreferencesResult result = ReadStartupPreferences(AppDir, haveProfiles, &folder, &profile);
+    edtOutputdir->setText(folder);
+    if (haveProfiles) {
+        // An index outside the catalogue selects nothing; the change handler then finds no file.
+        cmbProfile->setCurrentIndex(profile >= 0 && profile < cmbProfile->count() ? profile : -1);
+        cmbProfileChange();
+    }
+    if (!result.ok)
+        desktop()->message(this, result.error, ProductName, Desktop::Icon::Warning);
+}
+
+void TMainForm::SavePreferences() {
+    // The dialog is created at start-up; before that its design defaults stand for it.
+    GeneralSettings settings;
+    settings.outputPath = edtOutputdir->text();
+    if (SettingForm) {
+        settings.synMode = SettingForm->cmbSyn->currentIndex();
+        settings.openDir = SettingForm->chkOpenDir->isChecked();
+        settings.exit = SettingForm->chkExit->isChecked();
+        settings.turnoff = SettingForm->chkTurnoff->isChecked();
+        settings.overwrite = SettingForm->rdbOverWrite->isChecked();
+    }
+    const PreferencesResult result = WritePreferences(AppDir, cmbProfile->currentIndex(), settings);
+    // Reported, never a reason to keep the window open: the program ends all the same.
+    if (!result.ok)
+        desktop()->message(this, result.error, ProductName, Desktop::Icon::Warning);
+}
+
+void TMainForm::tbtnSettingClick() {
+    SettingForm->show();
+    SettingForm->pgcSetting->setCurrentIndex(0);
+}
+
+void TMainForm::bbtnSettingClick() {
+    SettingForm->show();
+    SettingForm->pgcSetting->setCurrentIndex(1);
+    SettingForm->cmbProfile->setCurrentIndex(cmbProfile->currentIndex());
+    SettingForm->cmbProfileChange();
+}

@@ -6,12 +6,14 @@
 #include <QDialog>
 
 class Desktop;
+struct GeneralSettings;
 class GridSection;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class TMainForm;
@@ -24,6 +26,8 @@ public:
     TSettingForm(TMainForm* mainForm, Desktop* desktop);
 
     QTabWidget* pgcSetting = nullptr;
+    QWidget* TabSheet1 = nullptr; // General
+    QWidget* TabSheet2 = nullptr; // Profiles
     QPushButton* btnDefault = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
@@ -39,6 +43,7 @@ public:
     // Profiles page
     QComboBox* cmbProfile = nullptr;
     QPushButton* btnSaveAs = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
     GridSection* secVideo = nullptr;
     GridSection* secAudio = nullptr;
     GridSection* secAdvanced = nullptr;
@@ -57,6 +62,9 @@ public slots:
     void cmbProfileChange();
     void btnSaveAsClick();
     void sbtnBrowseClick();
+    // A mouse press on one grid repaints all three, so the grid that lost the focus redraws its
+    // current key cell at once.
+    void repaintGrids();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,6 +72,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void buildGeneralPage();
+    void buildProfilesPage();
+    void showGeneralSettings(const GeneralSettings& settings);
+    void reportFailure(const QString& error);
+
     TMainForm* main_;
     Desktop* desktop_;
 };

@@ -1,0 +1,98 @@
+#include "settings/preferences.h"
+
+#include "profiles/newinifile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kMain = QStringLiteral("Main");
+const QString kDefault = QStringLiteral("Default");
+const QString kOutputPath = QStringLiteral("Output Path");
+const QString kProfile = QStringLiteral("Profile");
+const QString kSynMode = QStringLiteral("Syn Mode");
+const QString kOpenDir = QStringLiteral("Auto Open Dir");
+const QString kExit = QStringLiteral("Auto Exit");
+const QString kTurnoff = QStringLiteral("Auto Turn Off");
+const QString kOverwrite = QStringLiteral("Overwrite");
+
+PreferencesResult closeStore(TNewInifile& ini) {
+    PreferencesResult result;
+    result.ok = ini.Close();
+    if (!result.ok)
+        result.error = ini.error();
+    return result;
+}
+
+// A read closes the store too, which creates a missing file. When that cannot be done (a read-only
+// program folder) nothing is lost, and the next write reports it; only a file that exists and
+// cannot be read makes a read fail.
+PreferencesResult closeAfterRead(TNewInifile& ini, bool existed) {
+    PreferencesResult result = closeStore(ini);
+    if (!existed)
+        result = {};
+    return result;
+}
+
+PreferencesResult readSection(const QString& appDir, const QString& section, bool openDirDefault,
+                              GeneralSettings* out) {
+    const QString path = PreferencesFilePath(appDir);
+    const bool existed = QFileInfo::exists(path);
+    TNewInifile ini(path);
+    out->outputPath = ini.ReadString(section, kOutputPath, appDir);
+    out->synMode = ini.ReadInteger(section, kSynMode, 0);
+    out->openDir = ini.ReadBool(section, kOpenDir, openDirDefault);
+    out->exit = ini.ReadBool(section, kExit, false);
+    out->turnoff = ini.ReadBool(section, kTurnoff, false);
+    out->overwrite = ini.ReadBool(section, kOverwrite, true);
+    return closeAfterRead(ini, existed);
+}
+
+// The keys after Output Path, in the order both savers write them.
+void writeFlags(TNewInifile& ini, const GeneralSettings& settings) {
+    ini.WriteInteger(kMain, kSynMode, settings.synMode);
+    ini.WriteBool(kMain, kOpenDir, settings.openDir);
+    ini.WriteBool(kMain, kExit, settings.exit);
+    ini.WriteBool(kMain, kTurnoff, settings.turnoff);
+    ini.WriteBool(kMain, kOverwrite, settings.overwrite);
+}
+
+} // namespace
+
+QString PreferencesFilePath(const QString& appDir) {
+    return appDir + QStringLiteral("Preferences.ini");
+}
+
+PreferencesResult ReadGeneralSettings(const QString& appDir, GeneralSettings* out) {
+    return readSection(appDir, kMain, true, out);
+}
+
+PreferencesResult ReadDefaultSettings(const QString& appDir, GeneralSettings* out) {
+    return readSection(appDir, kDefault, false, out);
+}
+
+PreferencesResult WriteGeneralSettings(const QString& appDir, const GeneralSettings& settings) {
+    TNewInifile ini(PreferencesFilePath(appDir));
+    ini.WriteString(kMain, kOutputPath, settings.outputPath);
+    writeFlags(ini, settings);
+    return closeStore(ini);
+}
+
+PreferencesResult ReadStartupPreferences(const QString& appDir, bool haveProfiles, QString* outputPath,
+                                         int* profileIndex) {
+    const QString path = PreferencesFilePath(appDir);
+    const bool existed = QFileInfo::exists(path);
+    TNewInifile ini(path);
+    *outputPath = ini.ReadString(kMain, kOutputPath, appDir);
+    if (haveProfiles)
+        *profileIndex = ini.ReadInteger(kMain, kProfile, 0);
+    return closeAfterRead(ini, existed);
+}
+
+PreferencesResult WritePreferences(const QString& appDir, int profileIndex, const GeneralSettings& settings) {
+    TNewInifile ini(PreferencesFilePath(appDir));
+    ini.WriteInteger(kMain, kProfile, profileIndex);
+    ini.WriteString(kMain, kOutputPath, settings.outputPath);
+    writeFlags(ini, settings);
+    return closeStore(ini);
+}
