@@ -17,8 +17,7 @@ namespace {
 // The spellings a path is known by: its cleaned absolute text, and the text with links, "." and
 // ".." resolved (the whole path when it exists, else its folder). Letter case is folded, since
 // names that differ only in case count as one.
-QStringList PathKeys(const QString& path)
-{
+QStringList PathKeys(const QString& path) {
     QStringList keys;
     if (path.isEmpty())
         return keys;
@@ -36,8 +35,7 @@ QStringList PathKeys(const QString& path)
 }
 
 // Device and inode of an existing file, so that hard links count as the same file.
-bool FileId(const QString& path, std::pair<quint64, quint64>& id)
-{
+bool FileId(const QString& path, std::pair<quint64, quint64>& id) {
 #ifdef Q_OS_UNIX
     struct stat st;
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
@@ -53,8 +51,7 @@ bool FileId(const QString& path, std::pair<quint64, quint64>& id)
 
 } // namespace
 
-bool IsSameFile(const QString& a, const QString& b)
-{
+bool IsSameFile(const QString& a, const QString& b) {
     if (a.compare(b, Qt::CaseInsensitive) == 0)
         return true;
     PathSet set;
@@ -62,8 +59,7 @@ bool IsSameFile(const QString& a, const QString& b)
     return set.contains(b);
 }
 
-QString TempOutputPath(const QString& target)
-{
+QString TempOutputPath(const QString& target) {
     const QFileInfo info(target);
     const QString name = info.fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -74,14 +70,14 @@ QString TempOutputPath(const QString& target)
         QString tag;
         for (int i = 0; i < 8; ++i)
             tag += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet - 1))]);
-        const QString path = EnsureBackslash(info.path()) + u'.' + base + QStringLiteral(".partial-") + tag + ext;
+        const QString path =
+            EnsureBackslash(info.path()) + u'.' + base + QStringLiteral(".partial-") + tag + ext;
         if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
             return path;
     }
 }
 
-void PathSet::insert(const QString& path)
-{
+void PathSet::insert(const QString& path) {
     for (const QString& key : PathKeys(path))
         texts_.insert(key);
     std::pair<quint64, quint64> id;
@@ -89,8 +85,7 @@ void PathSet::insert(const QString& path)
         files_.insert(id);
 }
 
-bool PathSet::contains(const QString& path) const
-{
+bool PathSet::contains(const QString& path) const {
     for (const QString& key : PathKeys(path))
         if (texts_.contains(key))
             return true;
@@ -98,32 +93,29 @@ bool PathSet::contains(const QString& path) const
     return FileId(path, id) && files_.contains(id);
 }
 
-void PathSet::clear()
-{
+void PathSet::clear() {
     texts_.clear();
     files_.clear();
 }
 
-void OutputNaming::reset(const QStringList& inputFiles)
-{
+void OutputNaming::reset(const QStringList& inputFiles) {
     sources_.clear();
     claimed_.clear();
     for (const QString& input : inputFiles)
         sources_.insert(input);
 }
 
-QString OutputNaming::plainTarget(const QString& outputDir, const QString& newFileName, const QString& ext)
-{
+QString OutputNaming::plainTarget(const QString& outputDir, const QString& newFileName, const QString& ext) {
     return EnsureBackslash(outputDir) + newFileName + ext;
 }
 
-bool OutputNaming::taken(const QString& path, bool renameChosen) const
-{
-    return (renameChosen && QFileInfo::exists(path)) || sources_.contains(path) || claimed_.contains(path);
+bool OutputNaming::taken(const QString& path, bool renameChosen) const {
+    // A dangling link counts as an existing name: the final rename would replace it.
+    const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    return (renameChosen && exists) || sources_.contains(path) || claimed_.contains(path);
 }
 
-QString OutputNaming::targetFor(const Task& task)
-{
+QString OutputNaming::targetFor(const Task& task) {
     QString target = plainTarget(task.outputDir, task.newFileName, task.profileExt);
     if (taken(target, task.renameChosen) || IsSameFile(target, task.inputFile)) {
         const QString indexed = task.newFileName + u'_' + QString::number(task.row + 1);

@@ -7,8 +7,7 @@
 namespace {
 
 // Digits with an optional sign and one optional point; no exponent, no "inf" or "nan".
-bool ParseDecimal(const QString& text, double& value)
-{
+bool ParseDecimal(const QString& text, double& value) {
     static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!decimal.match(text).hasMatch())
         return false;
@@ -19,8 +18,7 @@ bool ParseDecimal(const QString& text, double& value)
 
 } // namespace
 
-std::optional<double> ProgressSeconds(const QString& record)
-{
+std::optional<double> ProgressSeconds(const QString& record) {
     const qsizetype at = record.indexOf(QLatin1String("time"));
     if (at < 0)
         return std::nullopt;

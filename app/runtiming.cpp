@@ -2,14 +2,12 @@
 
 #include "app/tasktext.h"
 
-void RunTiming::reset()
-{
+void RunTiming::reset() {
     elapsed_ = 0;
     remaining_ = 0;
 }
 
-void RunTiming::tick(int totalPercent)
-{
+void RunTiming::tick(int totalPercent) {
     ++elapsed_;
     if (totalPercent != 0) {
         const double e = double(elapsed_);
