@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFont>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont font = QApplication::font();
+    font.setPointSize(8); // as the program itself runs
+    QApplication::setFont(font);
     if (argc < 2) {
         std::fprintf(stderr, "usage: helpshots <output folder>\n");
         return 2;
@@ -43,7 +47,8 @@ int main(int argc, char** argv) {
     const QString videos = program.path() + QStringLiteral("videos");
     QDir().mkpath(videos);
     QStringList clips;
-    clips << MakeClip(videos, QStringLiteral("holiday.mp4"), 12, {QStringLiteral("-s"), QStringLiteral("640x360")})
+    // The first clip is long and large enough for the batch to be caught half-way.
+    clips << MakeClip(videos, QStringLiteral("holiday.mp4"), 60, {QStringLiteral("-s"), QStringLiteral("1280x720")})
           << MakeClip(videos, QStringLiteral("birthday.avi"), 8)
           << MakeClip(videos, QStringLiteral("garden.mov"), 10, {QStringLiteral("-s"), QStringLiteral("320x240")});
     const QString outputDir = program.path() + QStringLiteral("converted/");
@@ -54,6 +59,8 @@ int main(int argc, char** argv) {
     form.CreateDialogs();
     form.show();
     form.edtOutputdir->setText(outputDir);
+    form.cmbProfile->setCurrentIndex(form.cmbProfile->findText(QStringLiteral("MP4 - H.264 AAC")));
+    form.cmbProfileChange();
     form.ltvTask->selectionModel()->setCurrentIndex(form.taskModel()->index(0, 0),
                                                     QItemSelectionModel::ClearAndSelect |
                                                         QItemSelectionModel::Rows);
@@ -76,7 +83,7 @@ int main(int argc, char** argv) {
 
         form.tbtnStartClick();
         // Let the batch run for a few seconds so the bars and times have moved.
-        QTimer::singleShot(3500, &form, [&] {
+        QTimer::singleShot(2500, &form, [&] {
             failures += !save(&form, out, QStringLiteral("running.png"));
             form.tbtnStopClick();
             QTimer::singleShot(1500, &app, [&] { app.exit(failures); });
