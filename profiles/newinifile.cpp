@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <limits>
 
@@ -41,10 +42,10 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-QByteArray fileBytes(const QStringList& lines) {
+QByteArray fileBytes(const QStringList& lines, bool latin1) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += line.toUtf8();
+        bytes += latin1 ? line.toLatin1() : line.toUtf8();
         bytes += "\r\n";
     }
     return bytes;
@@ -133,7 +134,15 @@ TNewInifile::TNewInifile(const QString& fileName) : FileName(fileName) {
         return;
     }
     const qsizetype nul = bytes.indexOf('\0');
-    Lines = splitLines(QString::fromUtf8(nul >= 0 ? bytes.left(nul) : bytes));
+    const QByteArray text = nul >= 0 ? bytes.left(nul) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(text);
+    if (utf8.hasError()) {
+        // Not UTF-8 (an older 8-bit file): keep every byte as it is, so rewriting it changes nothing.
+        latin1_ = true;
+        decoded = QString::fromLatin1(text);
+    }
+    Lines = splitLines(decoded);
     // Close need not rewrite a file whose bytes already are what it would write.
     onDisk_ = bytes;
     existed_ = true;
@@ -252,11 +261,19 @@ bool TNewInifile::Close() {
     // Writing back what could not be read would replace the file with an empty one.
     if (readFailed_)
         return false;
-    const QByteArray bytes = fileBytes(Lines);
-    if (existed_ && bytes == onDisk_)
+    const QByteArray bytes = fileBytes(Lines, latin1_);
+    if (existed_ && bytes == onDisk_ && QFileInfo::exists(FileName))
         return true;
+    // Unbuffered, so a short write (disk full, size limit) is seen here instead of being lost in a
+    // buffer flush that still lets the commit replace the old file.
     QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; ok && done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        ok = n > 0;
+        done += n;
+    }
+    if (!ok || !file.commit()) {
         error_ = QStringLiteral("Cannot write %1: %2").arg(FileName, file.errorString());
         return false;
     }

@@ -38,4 +38,5 @@ private:
     QByteArray onDisk_;       // the bytes read at construction
     bool existed_ = false;    // the file was read at construction
     bool readFailed_ = false; // the file exists but could not be read: Close must not replace it
+    bool latin1_ = false;     // the file was not UTF-8 and is written back byte for byte
 };

@@ -4,9 +4,7 @@
 #include "profiles/valuelistmodel.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -137,14 +135,10 @@ bool LoadProfile(const QString& path, std::array<ValueListModel*, 3> grids, QStr
     return true;
 }
 
-bool SaveProfile(const QString& path, std::array<const ValueListModel*, 3> grids, QString* error) {
-    if (!QFileInfo::exists(path))
-        return true;
-    TNewInifile ini(path);
-    if (!ini.error().isEmpty()) {
-        setError(error, ini.error());
-        return false;
-    }
+namespace {
+
+// The writer's steps on an open store; see SaveProfile.
+void saveChoices(TNewInifile& ini, const std::array<const ValueListModel*, 3>& grids) {
     const int count = ini.ReadInteger(kMain, QStringLiteral("Para"), 0);
     for (int i = 0; i < count; ++i) {
         const QString name = ini.ReadString(kMain, QString::number(i), QString());
@@ -169,36 +163,48 @@ bool SaveProfile(const QString& path, std::array<const ValueListModel*, 3> grids
             ini.WriteString(name, QStringLiteral("Value"), shown);
         }
     }
-    if (!ini.Close()) {
+}
+
+bool closeStore(TNewInifile& ini, QString* error) {
+    if (ini.Close())
+        return true;
+    setError(error, ini.error());
+    return false;
+}
+
+} // namespace
+
+bool SaveProfile(const QString& path, std::array<const ValueListModel*, 3> grids, QString* error) {
+    if (!QFileInfo::exists(path))
+        return true;
+    TNewInifile ini(path);
+    if (!ini.error().isEmpty()) {
         setError(error, ini.error());
         return false;
     }
-    return true;
+    saveChoices(ini, grids);
+    return closeStore(ini, error);
 }
 
 bool SaveProfileAs(const QString& source, const QString& destination,
                    std::array<const ValueListModel*, 3> grids, QString* error) {
-    QFile in(source);
-    if (!in.exists()) {
+    if (!QFileInfo::exists(source)) {
         setError(error, QStringLiteral("Cannot read %1: The file does not exist.").arg(source));
         return false;
     }
-    // Read the whole source before the destination is touched, so saving a profile onto itself
-    // cannot destroy it.
-    if (!in.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    const TNewInifile from(source);
+    if (!from.error().isEmpty()) {
+        setError(error, from.error());
         return false;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    // The copy and the saved choices reach the destination in one write, so a failure leaves the old
+    // destination whole, and saving a profile onto itself reads it completely first.
+    TNewInifile to(destination);
+    if (!to.error().isEmpty()) {
+        setError(error, to.error());
         return false;
     }
-    in.close();
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        setError(error, QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
-        return false;
-    }
-    return SaveProfile(destination, grids, error);
+    to.Lines = from.Lines;
+    saveChoices(to, grids);
+    return closeStore(to, error);
 }
