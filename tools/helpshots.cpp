@@ -48,9 +48,11 @@ int main(int argc, char** argv) {
     QDir().mkpath(videos);
     QStringList clips;
     // The first clip is long and large enough for the batch to be caught half-way.
-    clips << MakeClip(videos, QStringLiteral("holiday.mp4"), 60, {QStringLiteral("-s"), QStringLiteral("1280x720")})
+    clips << MakeClip(videos, QStringLiteral("holiday.mp4"), 60,
+                      {QStringLiteral("-s"), QStringLiteral("1280x720")})
           << MakeClip(videos, QStringLiteral("birthday.avi"), 8)
-          << MakeClip(videos, QStringLiteral("garden.mov"), 10, {QStringLiteral("-s"), QStringLiteral("320x240")});
+          << MakeClip(videos, QStringLiteral("garden.mov"), 10,
+                      {QStringLiteral("-s"), QStringLiteral("320x240")});
     const QString outputDir = program.path() + QStringLiteral("converted/");
     QDir().mkpath(outputDir);
 
@@ -61,9 +63,8 @@ int main(int argc, char** argv) {
     form.edtOutputdir->setText(outputDir);
     form.cmbProfile->setCurrentIndex(form.cmbProfile->findText(QStringLiteral("MP4 - H.264 AAC")));
     form.cmbProfileChange();
-    form.ltvTask->selectionModel()->setCurrentIndex(form.taskModel()->index(0, 0),
-                                                    QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
+    form.ltvTask->selectionModel()->setCurrentIndex(
+        form.taskModel()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     form.ltvTaskClick();
 
     int failures = 0;

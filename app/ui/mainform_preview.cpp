@@ -16,7 +16,9 @@
 #include <QVideoWidget>
 
 namespace {
-bool graphActive(const QMediaPlayer* player) { return player != nullptr; }
+bool graphActive(const QMediaPlayer* player) {
+    return player != nullptr;
+}
 } // namespace
 
 void TMainForm::PreviewSelectedTask() {
@@ -71,8 +73,8 @@ void TMainForm::sbtnPlayClick() {
         return;
     if (selectedRows().isEmpty()) {
         const QModelIndex first = taskModel()->index(0, 0);
-        ltvTask->selectionModel()->setCurrentIndex(
-            first, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ltvTask->selectionModel()->setCurrentIndex(first,
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     PreviewSelectedTask();
 }
@@ -94,7 +96,9 @@ void TMainForm::sbtnPauseClick() {
     }
 }
 
-void TMainForm::sbtnStopClick() { stopPreview(); }
+void TMainForm::sbtnStopClick() {
+    stopPreview();
+}
 
 void TMainForm::stopPreview() {
     if (!graphActive(FilterGraph))
@@ -103,4 +107,6 @@ void TMainForm::stopPreview() {
     trackBarTimer->stop();
 }
 
-void TMainForm::TrackBarTimer() { labPreviewTime->setText(SecondsToTime(TrackBar->value())); }
+void TMainForm::TrackBarTimer() {
+    labPreviewTime->setText(SecondsToTime(TrackBar->value()));
+}
