@@ -1,5 +1,7 @@
 #include "profiles/newinifile.h"
 
+#include "profiles/intparse.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -49,54 +51,6 @@ QByteArray fileBytes(const QStringList& lines, bool latin1) {
         bytes += "\r\n";
     }
     return bytes;
-}
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-// Decimal or hexadecimal ("$ff", "0xff") integer text with optional leading blanks and sign.
-bool parseInt(const QString& text, int* out) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && isBlank(text.at(i)))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    int base = 10;
-    if (i < n && text.at(i) == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text.at(i) == u'0' && (text.at(i + 1) == u'x' || text.at(i + 1) == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == n)
-        return false;
-    qint64 magnitude = 0;
-    for (; i < n; ++i) {
-        const char16_t u = text.at(i).unicode();
-        int d = -1;
-        if (u >= u'0' && u <= u'9')
-            d = u - u'0';
-        else if (base == 16 && u >= u'a' && u <= u'f')
-            d = u - u'a' + 10;
-        else if (base == 16 && u >= u'A' && u <= u'F')
-            d = u - u'A' + 10;
-        if (d < 0)
-            return false;
-        magnitude = magnitude * base + d;
-        if (magnitude > qint64(std::numeric_limits<int>::max()) + 1)
-            return false;
-    }
-    const qint64 value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        return false;
-    *out = int(value);
-    return true;
 }
 
 // A decimal number with "." as the decimal separator, blanks allowed around it.
@@ -207,7 +161,7 @@ QString TNewInifile::ReadString(const QString& section, const QString& key, cons
 
 int TNewInifile::ReadInteger(const QString& section, const QString& key, int def) const {
     int value = 0;
-    return parseInt(ReadString(section, key, QString::number(def)), &value) ? value : def;
+    return ParseIntegerText(ReadString(section, key, QString::number(def)), &value) ? value : def;
 }
 
 bool TNewInifile::ReadBool(const QString& section, const QString& key, bool def) const {
