@@ -11,7 +11,7 @@ class QWidget;
 
 class Desktop {
 public:
-    enum class Icon { Information, Warning, Question, Critical };
+    enum class Icon { None, Information, Warning, Question, Critical };
 
     virtual ~Desktop() = default;
 

@@ -151,7 +151,7 @@ void TMainForm::onTaskFinished(int row, const QString& status, const QString& co
 }
 
 void TMainForm::onStartFailed(int row, const QString& message) {
-    desktop()->message(this, message, ProductName, Desktop::Icon::Critical);
+    desktop()->message(this, message, ProductName, Desktop::Icon::None);
     ltvItemData rec;
     rec.StatusText = kStatusFailed;
     SetTaskData(row, 2, rec);

@@ -13,6 +13,8 @@ namespace {
 
 QMessageBox::Icon boxIcon(Desktop::Icon icon) {
     switch (icon) {
+    case Desktop::Icon::None:
+        return QMessageBox::NoIcon;
     case Desktop::Icon::Information:
         return QMessageBox::Information;
     case Desktop::Icon::Warning:

@@ -351,6 +351,7 @@ private slots:
         QCOMPARE(w.status(1), QStringLiteral("OK"));
         QCOMPARE(w.desktop.events, QStringList{"message:Error on CreateProcess()"});
         QCOMPARE(w.desktop.messages[0].caption, w.form->ProductName);
+        QCOMPARE(w.desktop.messages[0].icon, Desktop::Icon::None); // a plain box
         QCOMPARE(w.form->RunState, int(rsIdle));
         QVERIFY(w.form->panBottomLeft->isHidden());
         QVERIFY(w.form->tbtnStart->isEnabled());
