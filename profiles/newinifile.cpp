@@ -44,6 +44,16 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+bool fitsEightBits(const QStringList& lines) {
+    for (const QString& line : lines) {
+        for (const QChar c : line) {
+            if (c.unicode() > 0xFF)
+                return false;
+        }
+    }
+    return true;
+}
+
 QByteArray fileBytes(const QStringList& lines, bool latin1) {
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -215,6 +225,10 @@ bool TNewInifile::Close() {
     // Writing back what could not be read would replace the file with an empty one.
     if (readFailed_)
         return false;
+    // An 8-bit file stays 8-bit only while its text fits; a character beyond that (a folder name in
+    // another script) would be lost, so the file becomes UTF-8, which reads back as the same text.
+    if (latin1_ && !fitsEightBits(Lines))
+        latin1_ = false;
     const QByteArray bytes = fileBytes(Lines, latin1_);
     if (existed_ && bytes == onDisk_ && QFileInfo::exists(FileName))
         return true;

@@ -16,6 +16,32 @@ const QString kExit = QStringLiteral("Auto Exit");
 const QString kTurnoff = QStringLiteral("Auto Turn Off");
 const QString kOverwrite = QStringLiteral("Overwrite");
 
+// The INI format ends a section at any "[", so a folder named with one would be read back cut short
+// (often as an existing parent folder). The stored text carries "[" as "%5B" and "%" as "%25".
+QString folderToIni(const QString& folder) {
+    QString text = folder;
+    return text.replace(QLatin1Char('%'), QLatin1String("%25"))
+        .replace(QLatin1Char('['), QLatin1String("%5B"));
+}
+
+QString folderFromIni(const QString& text) {
+    QString folder;
+    folder.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView code = QStringView(text).mid(i + 1, 2);
+        if (text.at(i) == u'%' && code.compare(QLatin1String("5B"), Qt::CaseInsensitive) == 0) {
+            folder += QLatin1Char('[');
+            i += 2;
+        } else if (text.at(i) == u'%' && code == QLatin1String("25")) {
+            folder += QLatin1Char('%');
+            i += 2;
+        } else {
+            folder += text.at(i);
+        }
+    }
+    return folder;
+}
+
 PreferencesResult closeStore(TNewInifile& ini) {
     PreferencesResult result;
     result.ok = ini.Close();
@@ -39,7 +65,7 @@ PreferencesResult readSection(const QString& appDir, const QString& section, boo
     const QString path = PreferencesFilePath(appDir);
     const bool existed = QFileInfo::exists(path);
     TNewInifile ini(path);
-    out->outputPath = ini.ReadString(section, kOutputPath, appDir);
+    out->outputPath = folderFromIni(ini.ReadString(section, kOutputPath, folderToIni(appDir)));
     out->synMode = ini.ReadInteger(section, kSynMode, 0);
     out->openDir = ini.ReadBool(section, kOpenDir, openDirDefault);
     out->exit = ini.ReadBool(section, kExit, false);
@@ -73,7 +99,7 @@ PreferencesResult ReadDefaultSettings(const QString& appDir, GeneralSettings* ou
 
 PreferencesResult WriteGeneralSettings(const QString& appDir, const GeneralSettings& settings) {
     TNewInifile ini(PreferencesFilePath(appDir));
-    ini.WriteString(kMain, kOutputPath, settings.outputPath);
+    ini.WriteString(kMain, kOutputPath, folderToIni(settings.outputPath));
     writeFlags(ini, settings);
     return closeStore(ini);
 }
@@ -83,7 +109,7 @@ PreferencesResult ReadStartupPreferences(const QString& appDir, bool haveProfile
     const QString path = PreferencesFilePath(appDir);
     const bool existed = QFileInfo::exists(path);
     TNewInifile ini(path);
-    *outputPath = ini.ReadString(kMain, kOutputPath, appDir);
+    *outputPath = folderFromIni(ini.ReadString(kMain, kOutputPath, folderToIni(appDir)));
     if (haveProfiles)
         *profileIndex = ini.ReadInteger(kMain, kProfile, 0);
     return closeAfterRead(ini, existed);
@@ -92,7 +118,7 @@ PreferencesResult ReadStartupPreferences(const QString& appDir, bool haveProfile
 PreferencesResult WritePreferences(const QString& appDir, int profileIndex, const GeneralSettings& settings) {
     TNewInifile ini(PreferencesFilePath(appDir));
     ini.WriteInteger(kMain, kProfile, profileIndex);
-    ini.WriteString(kMain, kOutputPath, settings.outputPath);
+    ini.WriteString(kMain, kOutputPath, folderToIni(settings.outputPath));
     writeFlags(ini, settings);
     return closeStore(ini);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The preferences file "Preferences.ini" beside the program: the general settings of the settings
 // dialog, the output folder and the chosen profile. Each function is one use of the INI store: open,
-// read or write in a fixed order, close (so even a pure read creates a missing file).
+// read or write in a fixed order, close (so even a pure read creates a missing file). The INI format
+// cannot hold "[", so "Output Path" is stored with "[" as "%5B" and "%" as "%25".
 
 #include <QString>
 

@@ -252,6 +252,26 @@ void ValueListEditor::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
 }
 
+void ValueListEditor::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (model_->rowCount() > 0)
+        return;
+    // A grid without rows still shows one empty row, its current row, as the grid it stands for does.
+    QPainter painter(viewport());
+    const int keyWidth = columnWidth(0);
+    const int width = viewport()->width();
+    painter.fillRect(QRect(0, 0, keyWidth, kRowHeight), cellColors(-1, 0).background);
+    painter.fillRect(QRect(keyWidth, 0, width - keyWidth, kRowHeight), cellColors(-1, 1).background);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QColor line =
+        QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    painter.setPen(line);
+    painter.drawLine(0, kRowHeight, width - 1, kRowHeight);
+    painter.drawLine(keyWidth - 1, 0, keyWidth - 1, kRowHeight);
+    painter.drawLine(width - 1, 0, width - 1, kRowHeight);
+}
+
 void ValueListEditor::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     viewport()->update();

@@ -244,6 +244,31 @@ private slots:
         QCOMPARE(readAll(path), QByteArray("[A]\r\nx=\xc3\xbc\r\n"));
     }
 
+    void eightBitFileKeepsEveryCharacter_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("8-bit text stays 8-bit") << QStringLiteral("\u00fc")
+                                                << QByteArray("[A]\r\ny=\xfc\r\nx=Gr\xf6\xdf"
+                                                              "e\r\n");
+        QTest::newRow("wider text makes it UTF-8") << QStringLiteral("\u2192")
+                                                   << QByteArray("[A]\r\ny=\xe2\x86\x92\r\n"
+                                                                 "x=Gr\xc3\xb6\xc3\x9f"
+                                                                 "e\r\n");
+    }
+    void eightBitFileKeepsEveryCharacter() {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+        const QString path = fileWith("[A]\r\nx=Gr\xf6\xdf"
+                                      "e\r\n");
+        TNewInifile ini(path);
+        ini.WriteString("A", "y", value);
+        QVERIFY(ini.Close());
+        QCOMPARE(readAll(path), after);
+        const TNewInifile back(path);
+        QCOMPARE(back.ReadString("A", "y", ""), value);
+        QCOMPARE(back.ReadString("A", "x", ""), QStringLiteral("Gr\u00f6\u00dfe"));
+    }
+
     void unwritablePathReportsError() {
         const QString blocker = fileWith("not a folder");
         const QString path = blocker + QStringLiteral("/p.ini");

@@ -120,6 +120,34 @@ private slots:
         QCOMPARE(profile, 42);
     }
 
+    // The INI format ends a section at any "[": such a folder must not come back cut short.
+    void foldersTheFormatCannotHoldComeBackWhole_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("[ in a name") << "/videos/[2020] trip/";
+        QTest::newRow("% and [") << "/v/50% [x]%5B/";
+        QTest::newRow("% alone") << "/v/100%25/";
+    }
+    void foldersTheFormatCannotHoldComeBackWhole() {
+        QFETCH(QString, folder);
+        GeneralSettings s;
+        s.outputPath = folder;
+        s.exit = true;
+        QVERIFY(WritePreferences(appDir_, 2, s).ok);
+        QVERIFY(!fileText().mid(6).contains('['));
+        QString back;
+        int profile = 0;
+        QVERIFY(ReadStartupPreferences(appDir_, true, &back, &profile).ok);
+        QCOMPARE(back, folder);
+        QCOMPARE(profile, 2);
+
+        s.outputPath = folder + "sub/";
+        QVERIFY(WriteGeneralSettings(appDir_, s).ok);
+        GeneralSettings general;
+        QVERIFY(ReadGeneralSettings(appDir_, &general).ok);
+        QCOMPARE(general.outputPath, s.outputPath);
+        QCOMPARE(general.exit, true);
+    }
+
     void defaultSection_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("outputPath"); // "<appDir>" for the program folder

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,6 +133,23 @@ private slots:
                 const int index = ini.ReadInteger(param, "Index", -1);
                 QVERIFY2(index >= 0 && index < captions.size(), qPrintable(param));
             }
+        }
+
+        // A profile with a picture offers the original size (no switch), common sizes and a custom one.
+        if (expectations().value(name).video.isEmpty())
+            return;
+        QCOMPARE(ini.ReadInteger("Video Size", "Sort", -1), 1);
+        QVERIFY(ini.ReadBool("Video Size", "List", true));
+        const QStringList sizes = SplitList(ini.ReadString("Video Size", "Caption", ""));
+        const QStringList values = SplitList(ini.ReadString("Video Size", "Value", ""));
+        QVERIFY(sizes.size() >= 4);
+        QCOMPARE(sizes.first(), QStringLiteral("Original Size"));
+        QCOMPARE(sizes.last(), QStringLiteral("Custom Size"));
+        QCOMPARE(values.first(), QString());
+        static const QRegularExpression frameSize(QStringLiteral("^[1-9][0-9]*x[1-9][0-9]*$"));
+        for (int i = 1; i + 1 < sizes.size(); ++i) {
+            QVERIFY2(frameSize.match(sizes.at(i)).hasMatch(), qPrintable(sizes.at(i)));
+            QCOMPARE(values.at(i), sizes.at(i));
         }
     }
 

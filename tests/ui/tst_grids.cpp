@@ -1,5 +1,7 @@
 // The key/value grid and its collapsible section, without the main window.
 #include "app/ui/mainform.h"
+#include "profiles/profile.h"
+#include "profiles/switches.h"
 #include "profiles/ui/gridsection.h"
 #include "profiles/ui/sizeform.h"
 #include "profiles/ui/valuelisteditor.h"
@@ -309,6 +311,22 @@ private slots:
         sec.fitRows();
         QCOMPARE(sec.vle()->height(), 18);
         QCOMPARE(sec.sizeHint().height(), 18 + 18);
+
+        // A grid left without rows still shows its one empty row: the grid lines around it, and the
+        // key cell marked as the current one.
+        sec.vle()->setColumnWidths(95, 68);
+        auto emptyRow = [&] { return sec.vle()->viewport()->grab().toImage(); };
+        const QColor base = sec.vle()->palette().color(QPalette::Base);
+        QImage shot = emptyRow();
+        QVERIFY(QColor(shot.pixel(40, 17)) != base); // the line under the row
+        QVERIFY(QColor(shot.pixel(94, 8)) != base);  // the line between key and value
+        QCOMPARE(QColor(shot.pixel(40, 8)), base);   // unfocused current key cell
+        QCOMPARE(QColor(shot.pixel(140, 8)), base);  // value cell
+        sec.activateWindow();
+        sec.vle()->setFocus();
+        QTRY_VERIFY(sec.vle()->hasFocus());
+        shot = emptyRow();
+        QCOMPARE(QColor(shot.pixel(40, 8)), kFocusedKey);
     }
 
     void sectionHeader() {
@@ -340,6 +358,8 @@ private slots:
     void mainWindowLoadsProfilesIntoTheGrids() {
         MainWindow w;
         TMainForm& f = *w.form;
+        for (ValueListEditor* grid : {f.vleOutput, f.vleVideo, f.vleAudio, f.vleAdvanced})
+            QCOMPARE(grid->columnWidth(0), 95);
         f.btnAudio->click();
         QCOMPARE(f.btnAudio->text(), QStringLiteral("+"));
         QCOMPARE(f.vleAudio->height(), 1);
@@ -403,6 +423,10 @@ private slots:
         QVERIFY(!f.SizeForm->isVisible());
         QVERIFY(f.isEnabled());
         QCOMPARE(video->value(0), QStringLiteral("720x576"));
+        // The typed size matches no caption, so the next run passes it on as the switch's argument.
+        QCOMPARE(BuildSwitches(ProfilePath(f.AppDir, QStringLiteral("Alpha")),
+                               {video, f.vleAudio->model(), f.vleAdvanced->model()}),
+                 QStringLiteral(" -s 720x576 -b:v 800 -c:a aac"));
 
         // "Custom Size" set while another row is current opens nothing.
         f.vleVideo->setCurrentIndex(video->index(1, 1));

@@ -143,6 +143,11 @@ private slots:
         QCOMPARE(dlg->btnSaveAs->text(), QStringLiteral("&Save as..."));
         QCOMPARE(dlg->vleAudio->model()->key(4), QStringLiteral("Volumn"));
         QVERIFY(!dlg->cmbProfile->isEditable());
+        // The key column keeps its design width; the value column takes the rest of the grid.
+        for (ValueListEditor* grid : {dlg->vleVideo, dlg->vleAudio, dlg->vleAdvanced}) {
+            QCOMPARE(grid->columnWidth(0), 160);
+            QVERIFY(grid->columnWidth(1) >= 200);
+        }
 
         // One click on a toggle collapses its section once; a double-click on a header does nothing here.
         p.form->bbtnSettingClick();
