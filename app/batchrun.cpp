@@ -27,6 +27,12 @@ int Percent(double value) {
     return int(RoundHalfEven(value));
 }
 
+// A task's share of the run's seconds: a length that is not known (-1, e.g. after a failed probe)
+// counts for nothing, so it can neither shrink the total nor push the bars around.
+double KnownSeconds(double seconds) {
+    return seconds > 0 ? seconds : 0;
+}
+
 // Replaces target with the finished file in one step; an old target is only gone once this succeeds.
 bool ReplaceFile(const QString& from, const QString& to, QString& reason) {
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
@@ -166,10 +172,11 @@ void BatchRun::Impl::onRecord(TaskRun* run, const QString& text) {
 void BatchRun::Impl::updateProgress(const TaskRun& run) {
     int current = currentPercent;
     int total = totalPercent;
-    if (run.task.rec.ClipLengthSec != 0)
-        current = Percent(run.taskTime / run.task.rec.ClipLengthSec * 100);
+    const double length = run.task.rec.ClipLengthSec;
+    if (length > 0)
+        current = Percent(run.taskTime / length * 100);
     if (totalSeconds != 0)
-        total = Percent((doneSeconds + run.taskTime) / totalSeconds * 100);
+        total = Percent((doneSeconds + (length >= 0 ? run.taskTime : 0)) / totalSeconds * 100);
     if (current == currentPercent && total == totalPercent)
         return;
     currentPercent = current;
@@ -201,7 +208,7 @@ void BatchRun::Impl::onFinished(TaskRun* raw, EncoderProcess::Outcome outcome, i
     const bool succeeded = outcome == EncoderProcess::Outcome::Exited && exitCode == 0 && !stopping;
     QString failure;
     if (succeeded && ReplaceFile(run->temp, run->target, failure)) {
-        doneSeconds += run->task.rec.ClipLengthSec;
+        doneSeconds += KnownSeconds(run->task.rec.ClipLengthSec);
         emit q->taskFinished(row, kStatusComplete, run->tail.join(u'\n'));
     } else {
         QFile::remove(run->temp);
@@ -223,7 +230,7 @@ void BatchRun::Impl::onFinished(TaskRun* raw, EncoderProcess::Outcome outcome, i
         QStringList tail = run->tail;
         if (!failure.isEmpty())
             tail << QStringLiteral("Could not rename the output onto %1: %2").arg(run->target, failure);
-        doneSeconds += run->task.rec.ClipLengthSec;
+        doneSeconds += KnownSeconds(run->task.rec.ClipLengthSec);
         emit q->taskFinished(row, kStatusFailed, tail.join(u'\n'));
     }
 
@@ -284,7 +291,7 @@ void BatchRun::start(const BatchSettings& settings, const QVector<BatchTask>& ta
     d->failed = 0;
     QStringList inputs;
     for (const BatchTask& task : tasks) {
-        d->totalSeconds += task.rec.ClipLengthSec;
+        d->totalSeconds += KnownSeconds(task.rec.ClipLengthSec);
         inputs << task.rec.InputFile;
     }
     d->naming.reset(inputs);

@@ -147,6 +147,7 @@ public:
     QAudioOutput* audioOutput = nullptr;
     QTimer* trackBarTimer = nullptr; // 1000 ms while playing
     bool trackBarDragging = false;
+    bool previewAtEnd = false; // played to the end of the file, which still counts as playing
 
     QTimer* timerTime = nullptr;
     QMenu* ppmTask = nullptr;
@@ -265,5 +266,6 @@ private:
     bool shownOnce_ = false;
     bool closingAfterRun_ = false;
     QWidget* tipWindow_ = nullptr; // the one reused "Tip:" balloon
+    QString gridTask_;             // caption of the task the output grid shows; empty when none
     RunTiming runTiming_;          // elapsed and remaining seconds of the current run
 };

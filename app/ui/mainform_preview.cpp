@@ -19,6 +19,24 @@ namespace {
 bool graphActive(const QMediaPlayer* player) {
     return player != nullptr;
 }
+
+enum class PreviewState { NotActive, Stopped, Paused, Playing };
+
+// The state the buttons go by. The player stops by itself at the end of the file; the pane keeps
+// the file playing there instead (picture, seek bar and read-out at the end) until the user acts.
+PreviewState previewState(const TMainForm& form) {
+    if (!graphActive(form.FilterGraph))
+        return PreviewState::NotActive;
+    switch (form.FilterGraph->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        return PreviewState::Playing;
+    case QMediaPlayer::PausedState:
+        return PreviewState::Paused;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+    return form.previewAtEnd ? PreviewState::Playing : PreviewState::Stopped;
+}
 } // namespace
 
 void TMainForm::PreviewSelectedTask() {
@@ -43,9 +61,21 @@ void TMainForm::PreviewSelectedTask() {
         connect(TrackBar, &QSlider::sliderPressed, this, [this] { trackBarDragging = true; });
         connect(TrackBar, &QSlider::sliderReleased, this, [this] {
             trackBarDragging = false;
-            if (TrackBar->maximum() > 0)
+            if (TrackBar->maximum() > 0) {
                 FilterGraph->setPosition(FilterGraph->duration() * TrackBar->value() / TrackBar->maximum());
+                // Still playing at the end: play on from where the user put it.
+                if (previewAtEnd) {
+                    previewAtEnd = false;
+                    FilterGraph->play();
+                }
+            }
         });
+        connect(FilterGraph, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    // Only an end reached while playing: a Stop just before it wins.
+                    if (status == QMediaPlayer::EndOfMedia && trackBarTimer->isActive())
+                        previewAtEnd = true;
+                });
         // A file that cannot be played is reported with the media framework's own words; the player
         // is then left stopped with nothing loaded.
         connect(FilterGraph, &QMediaPlayer::errorOccurred, this,
@@ -53,6 +83,7 @@ void TMainForm::PreviewSelectedTask() {
                     if (error == QMediaPlayer::NoError)
                         return;
                     const QString file = FilterGraph->source().toLocalFile();
+                    previewAtEnd = false;
                     FilterGraph->stop();
                     FilterGraph->setSource(QUrl());
                     trackBarTimer->stop();
@@ -61,6 +92,7 @@ void TMainForm::PreviewSelectedTask() {
                 });
     }
     // Clearing the player first makes every call start the file again from its beginning.
+    previewAtEnd = false;
     FilterGraph->stop();
     FilterGraph->setSource(QUrl());
     FilterGraph->setSource(QUrl::fromLocalFile(taskModel()->caption(rows.first())));
@@ -80,18 +112,25 @@ void TMainForm::sbtnPlayClick() {
 }
 
 void TMainForm::sbtnPauseClick() {
-    if (!graphActive(FilterGraph))
-        return;
-    switch (FilterGraph->playbackState()) {
-    case QMediaPlayer::PlayingState:
-        FilterGraph->pause();
+    switch (previewState(*this)) {
+    case PreviewState::Playing:
+        if (previewAtEnd) {
+            // The player would go back to the beginning when paused after its end; stay at the end.
+            const qint64 end = FilterGraph->position();
+            previewAtEnd = false;
+            FilterGraph->pause();
+            FilterGraph->setPosition(end);
+        } else {
+            FilterGraph->pause();
+        }
         trackBarTimer->stop();
         break;
-    case QMediaPlayer::PausedState:
+    case PreviewState::Paused:
         FilterGraph->play();
         trackBarTimer->start();
         break;
-    case QMediaPlayer::StoppedState:
+    case PreviewState::Stopped:
+    case PreviewState::NotActive:
         break;
     }
 }
@@ -103,6 +142,7 @@ void TMainForm::sbtnStopClick() {
 void TMainForm::stopPreview() {
     if (!graphActive(FilterGraph))
         return;
+    previewAtEnd = false;
     FilterGraph->stop();
     trackBarTimer->stop();
 }

@@ -94,6 +94,7 @@ private slots:
     void twoTasksComplete();
     void progress_data();
     void progress();
+    void unknownLengthCountsForNothing();
     void clipSwitches_data();
     void clipSwitches();
     void failedTaskLeavesFilesAlone_data();
@@ -245,6 +246,24 @@ void TestBatchRun::progress() {
     // One task: the total bar follows the current one.
     for (const auto& p : rec.progress)
         QCOMPARE(p.second, p.first);
+}
+
+// A task whose length could not be read (-1) neither shrinks the total nor moves the bars, and is
+// not clipped.
+void TestBatchRun::unknownLengthCountsForNothing() {
+    script({"line time=5.0 x"});
+    BatchRun run;
+    Recorder rec;
+    rec.attach(run);
+    run.start(settings(), {task(0, "one.avi", "one", -1), task(1, "two.avi", "two", 10)});
+    QTRY_COMPARE_WITH_TIMEOUT(rec.finishes, 1, 10000);
+
+    QCOMPARE(rec.end, BatchRun::End::Completed);
+    QCOMPARE(run.totalSeconds(), 10.0);
+    const QList<QPair<int, int>> progress{{0, 0}, {50, 50}};
+    QCOMPARE(rec.progress, progress);
+    QVERIFY2(!rec.commandLines.value(0).contains(QStringLiteral(" -t ")),
+             qPrintable(rec.commandLines.value(0)));
 }
 
 void TestBatchRun::clipSwitches_data() {

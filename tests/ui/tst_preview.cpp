@@ -106,6 +106,45 @@ private slots:
         QVERIFY(w.player()->position() < 1000);
     }
 
+    // The player stops by itself at the end; the pane keeps the file playing there: seek bar and
+    // read-out stay at the end, Pause / Resume pauses there and resumes, a seek plays on, and only
+    // Stop makes Pause / Resume do nothing.
+    void theEndOfTheFileChangesNothing() {
+        Window w({clipA});
+        w.form->sbtnPlayClick();
+        QVERIFY(waitPlaying(w.player()));
+        const auto toTheEnd = [&] {
+            w.player()->setPosition(w.player()->duration() - 300);
+            return QTest::qWaitFor([&] { return w.player()->mediaStatus() == QMediaPlayer::EndOfMedia; },
+                                   10000);
+        };
+        QVERIFY(toTheEnd());
+        QTRY_COMPARE_WITH_TIMEOUT(w.form->labPreviewTime->text(), QStringLiteral("00:00:06"), 3000);
+        QCOMPARE(w.form->TrackBar->value(), w.form->TrackBar->maximum());
+
+        w.form->sbtnPauseClick();
+        QTRY_COMPARE(w.player()->playbackState(), QMediaPlayer::PausedState);
+        QTest::qWait(300);
+        QVERIFY(w.player()->position() > w.player()->duration() - 1000);
+        w.form->sbtnPauseClick(); // resumes, and is at the end again at once
+        QTRY_COMPARE(w.player()->mediaStatus(), QMediaPlayer::EndOfMedia);
+        w.form->sbtnPauseClick();
+        QTRY_COMPARE(w.player()->playbackState(), QMediaPlayer::PausedState);
+        w.form->sbtnPauseClick();
+        QTRY_COMPARE(w.player()->mediaStatus(), QMediaPlayer::EndOfMedia);
+
+        w.form->TrackBar->setValue(2);
+        emit w.form->TrackBar->sliderReleased();
+        QTRY_COMPARE(w.player()->playbackState(), QMediaPlayer::PlayingState);
+        QVERIFY(w.player()->position() >= 1900 && w.player()->position() < 4000);
+
+        QVERIFY(toTheEnd());
+        w.form->sbtnStopClick();
+        w.form->sbtnPauseClick();
+        QTest::qWait(300);
+        QCOMPARE(w.player()->playbackState(), QMediaPlayer::StoppedState);
+    }
+
     void seekBarFollowsThePositionOnceASecond() {
         Window w({clipA});
         w.form->sbtnPlayClick();
