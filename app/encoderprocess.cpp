@@ -1,12 +1,18 @@
 #include "app/encoderprocess.h"
 
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 EncoderProcess::EncoderProcess(const QString& program, QObject* parent) : QObject(parent), program_(program) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     // The encoder takes every core it can get; a slightly lower priority keeps the window's event
     // loop first in line for the processor, so it repaints and answers Stop at once.
-    process_.setChildProcessModifier([] { (void)::nice(10); });
+    // The child also goes when this program goes, however it ends, so no encoder is left behind.
+    process_.setChildProcessModifier([] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        (void)::nice(10);
+    });
     killTimer_.setSingleShot(true);
     killTimer_.setInterval(StopGraceMs);
     connect(&killTimer_, &QTimer::timeout, this, [this] {

@@ -4,6 +4,8 @@
 #include "support/clips.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,6 +28,7 @@ private slots:
     void stopReturnsAtOnce_data();
     void stopReturnsAtOnce();
     void destructorEndsTheChild();
+    void childGoesWhenTheProgramDies();
     void runsAgainAfterFinishing();
 
 private:
@@ -181,6 +184,26 @@ void TestEncoderProcess::destructorEndsTheChild() {
     }
     QCOMPARE(::kill(pid_t(pid), 0), -1);
     QCOMPARE(errno, ESRCH);
+}
+
+// A program that is killed outright runs no destructor; its encoder must still not live on.
+void TestEncoderProcess::childGoesWhenTheProgramDies() {
+    const ScopedEnv env("RW_FAKE_SCRIPT", WriteFakeScript(dir_.path(), {"ignore-term", "pid", "hang"}));
+    QProcess parent;
+    parent.start(QStringLiteral(RW_ENCODER_PARENT), {QStringLiteral(RW_FAKE_ENCODER)});
+    QVERIFY(parent.waitForFinished(10000));
+    QCOMPARE(parent.exitStatus(), QProcess::CrashExit);
+    const QString out = QString::fromUtf8(parent.readAllStandardOutput());
+    const qint64 pid = out.section(QStringLiteral("pid "), 1).section(u'\n', 0, 0).toLongLong();
+    QVERIFY2(pid > 0, qPrintable(out));
+    // Gone, or a zombie waiting for whoever adopted it to reap it: either way no longer running.
+    const auto running = [pid] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return false;
+        return QString::fromLatin1(stat.readAll()).section(u')', 1).trimmed().left(1) != QLatin1String("Z");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
 }
 
 void TestEncoderProcess::runsAgainAfterFinishing() {
