@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,12 +79,13 @@ void TMainForm::buildLayout() {
     Toolbar1 = named(new QToolBar(this), QStringLiteral("Toolbar1"), QStringLiteral("Tool Bar"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
-    Toolbar1->setFixedHeight(75);
     Toolbar1->setContentsMargins(5, 5, 5, 5);
     Toolbar1->setIconSize(QSize(48, 48));
     Toolbar1->toggleViewAction()->setEnabled(false);
     Toolbar1->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
+    // Set last: changing the icon size resets the bar's minimum size, and it would shrink to its hint.
+    Toolbar1->setFixedHeight(75);
     tbtnAddFile = toolButton(Toolbar1, QStringLiteral("tbtnAddFile"), QStringLiteral("Add Video Files"),
                              ToolPicture::AddFile);
     tbtnAddDir = toolButton(Toolbar1, QStringLiteral("tbtnAddDir"), QStringLiteral("Add Directory"),
@@ -416,6 +418,15 @@ void TMainForm::connectHandlers() {
     // A click on a row arrives as clicked (after the view has updated the selection); a click on the
     // empty part of the list is caught in eventFilter, since it also changes the selection.
     connect(ltvTask, &QAbstractItemView::clicked, this, &TMainForm::ltvTaskClick);
+    // The grid's edits go to the first selected row, so the grid must show that row whichever way the
+    // selection moved (keys, a right-click, a drag). A move keeps the first selected task first, and
+    // then the grid, typed values included, is left alone.
+    connect(ltvTask->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QVector<int> rows = selectedRows();
+        const QString first = rows.isEmpty() ? QString() : taskModel_->caption(rows.first());
+        if (first != gridTask_)
+            ltvTaskClick();
+    });
     connect(ltvTask, &QAbstractItemView::doubleClicked, this, &TMainForm::ltvTaskDblClick);
     ltvTask->installEventFilter(this);
     ltvTask->viewport()->installEventFilter(this);

@@ -272,6 +272,7 @@ void TMainForm::tbtnRemoveClick() {
     SetGridValue(0, QStringLiteral("New FileName"), QString());
     SetGridValue(0, kKeyStartTime, QString());
     SetGridValue(0, kKeyEndTime, QString());
+    gridTask_.clear();
     if (taskModel_->rowCount() == 0)
         DisableListButtons();
 }
@@ -281,6 +282,7 @@ void TMainForm::tbtnClearClick() {
     SetGridValue(0, QStringLiteral("New FileName"), QString());
     SetGridValue(0, kKeyStartTime, QString());
     SetGridValue(0, kKeyEndTime, QString());
+    gridTask_.clear();
     DisableListButtons();
 }
 
@@ -304,10 +306,12 @@ void TMainForm::ltvTaskClick() {
         SetGridValue(0, QStringLiteral("New FileName"), QString());
         SetGridValue(0, kKeyStartTime, QString());
         SetGridValue(0, kKeyEndTime, QString());
+        gridTask_.clear();
         return;
     }
     ltvItemData rec;
     GetTaskData(rows.first(), selAll, rec);
+    gridTask_ = rec.InputFile;
     const OutputGridValues values = OutputGridFor(rec, ProfileExt);
     SetGridValue(0, QStringLiteral("New FileName"), values.NewFilename);
     SetGridValue(0, kKeyStartTime, values.StartTime);

@@ -138,6 +138,13 @@ private slots:
                  (QStringList{"tbtnAddFile", "tbtnAddDir", "tbtnUp", "tbtnDown", "tbtnRemove", "tbtnClear",
                               "tbtnStart", "tbtnStop", "tbtnSetting", "tbtnAbout", "tbtnHelp"}));
         QCOMPARE(form->Toolbar1->height(), 75);
+        // Laid out on screen the bar keeps its height, and the rest of the window starts below it.
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->Toolbar1->height(), 75);
+        QCOMPARE(form->centralWidget()->y(), 75);
+        QCOMPARE(form->panPreview->height(), 177);
+        form->hide();
     }
 
     void captionFollowsTheVersionKey() {

@@ -232,6 +232,36 @@ private slots:
         QCOMPARE(w.form->selectedRows(), (QVector<int>{1, 2}));
     }
 
+    void gridFollowsTheFirstSelectedRowWhateverMovedIt() {
+        Window w;
+        w.addFiles({"/v/A.avi", "/v/B.avi", "/v/C.avi"});
+        w.select({0});
+        w.form->ltvTask->selectionModel()->setCurrentIndex(w.form->taskModel()->index(0, 0),
+                                                           QItemSelectionModel::NoUpdate);
+        w.form->ltvTaskClick();
+        QCOMPARE(w.grid("New Filename"), QStringLiteral("A.mp4"));
+
+        // The keys move the selection without a click; an edit must still reach the task shown.
+        w.form->ltvTask->setFocus();
+        QTest::keyClick(w.form->ltvTask, Qt::Key_Down);
+        QCOMPARE(w.form->selectedRows(), QVector<int>{1});
+        QCOMPARE(w.grid("New Filename"), QStringLiteral("B.mp4"));
+        w.form->vleOutput->model()->setValueOf("End Time", "abc");
+        w.form->vleOutputValidate();
+        QCOMPARE(w.row(1).NewFileName, QStringLiteral("B"));
+        QCOMPARE(w.row(0).NewFileName, QStringLiteral("A"));
+
+        // A move keeps the same task first, so the grid keeps what was typed.
+        w.form->tbtnUpClick();
+        QCOMPARE(w.captions(), (QStringList{"/v/B.avi", "/v/A.avi", "/v/C.avi"}));
+        QCOMPARE(w.grid("End Time"), QStringLiteral("abc"));
+
+        // Nothing selected any more: nothing shown, so a press brings the tip.
+        w.form->ltvTask->selectionModel()->clearSelection();
+        QCOMPARE(w.grid("New Filename"), QString());
+        QCOMPARE(w.grid("End Time"), QString());
+    }
+
     void tipBlocksEditingWhileNoTaskIsShown_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("at start") << "start";
