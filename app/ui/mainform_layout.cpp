@@ -223,6 +223,14 @@ void TMainForm::buildLayout() {
     labTotalProgress = named(new QLabel(QStringLiteral("0%"), panBottomLeft),
                              QStringLiteral("labTotalProgress"), QStringLiteral("Total Progress Percent"));
     labTotalProgress->setGeometry(580, 54, 27, 16);
+    // The percentages sit in 27 pixels at the strip's right edge; their font shrinks until "100%" fits.
+    for (QLabel* label : {labCurProgress, labTotalProgress}) {
+        QFont font = label->font();
+        while (QFontMetrics(font).horizontalAdvance(QStringLiteral("100%")) > label->width() &&
+               font.pointSizeF() > 5)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
     for (QProgressBar* bar : {pgbCurrent, pgbTotal}) {
         bar->setRange(0, 100);
         bar->setValue(0);

@@ -230,6 +230,9 @@ private slots:
         QVERIFY(seen(total, 70));
         QCOMPARE(w.form->pgbTotal->value(), 100);
         QCOMPARE(w.form->labTotalProgress->text(), QStringLiteral("100%"));
+        // "100%" is shown whole in the 27 pixels it has.
+        QVERIFY(w.form->labTotalProgress->fontMetrics().horizontalAdvance(w.form->labTotalProgress->text()) <=
+                w.form->labTotalProgress->width());
         QCOMPARE(w.form->labCurProgress->text(), QString::number(w.form->pgbCurrent->value()) + "%");
         QCOMPARE(w.desktop.events, QStringList{"message:The coversion is completed successfully."});
         QCOMPARE(w.desktop.messages[0].caption, QStringLiteral("Complete"));
