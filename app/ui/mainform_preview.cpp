@@ -9,11 +9,15 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QMouseEvent>
+#include <QProxyStyle>
 #include <QSlider>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 #include <QVideoWidget>
+
+#include <functional>
 
 namespace {
 bool graphActive(const QMediaPlayer* player) {
@@ -37,6 +41,39 @@ PreviewState previewState(const TMainForm& form) {
     }
     return form.previewAtEnd ? PreviewState::Playing : PreviewState::Stopped;
 }
+
+// A press on the seek bar's track puts the handle right there, as on a media player's bar.
+class SeekBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons)
+            return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Reports the left mouse button going down and up on the widget it watches.
+class MouseButtonWatch : public QObject {
+public:
+    MouseButtonWatch(QObject* parent, std::function<void()> pressed, std::function<void()> released)
+        : QObject(parent), pressed_(std::move(pressed)), released_(std::move(released)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // The bar handles the event first, so a release sees the position it has then.
+            QTimer::singleShot(0, this, type == QEvent::MouseButtonPress ? pressed_ : released_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> pressed_;
+    std::function<void()> released_;
+};
 } // namespace
 
 void TMainForm::PreviewSelectedTask() {
@@ -58,18 +95,24 @@ void TMainForm::PreviewSelectedTask() {
             }
             TrackBarTimer();
         });
-        connect(TrackBar, &QSlider::sliderPressed, this, [this] { trackBarDragging = true; });
-        connect(TrackBar, &QSlider::sliderReleased, this, [this] {
-            trackBarDragging = false;
-            if (TrackBar->maximum() > 0) {
+        // Any left press on the seek bar, on its handle or its track, holds the updates; the release
+        // seeks to where the bar then stands.
+        auto* seekStyle = new SeekBarStyle;
+        seekStyle->setParent(TrackBar);
+        TrackBar->setStyle(seekStyle);
+        TrackBar->installEventFilter(new MouseButtonWatch(
+            TrackBar, [this] { trackBarDragging = true; },
+            [this] {
+                trackBarDragging = false;
+                if (TrackBar->maximum() <= 0)
+                    return;
                 FilterGraph->setPosition(FilterGraph->duration() * TrackBar->value() / TrackBar->maximum());
                 // Still playing at the end: play on from where the user put it.
                 if (previewAtEnd) {
                     previewAtEnd = false;
                     FilterGraph->play();
                 }
-            }
-        });
+            }));
         connect(FilterGraph, &QMediaPlayer::mediaStatusChanged, this,
                 [this](QMediaPlayer::MediaStatus status) {
                     // Only an end reached while playing: a Stop just before it wins.

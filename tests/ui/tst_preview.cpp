@@ -134,7 +134,7 @@ private slots:
         QTRY_COMPARE(w.player()->mediaStatus(), QMediaPlayer::EndOfMedia);
 
         w.form->TrackBar->setValue(2);
-        emit w.form->TrackBar->sliderReleased();
+        QTest::mouseRelease(w.form->TrackBar, Qt::LeftButton);
         QTRY_COMPARE(w.player()->playbackState(), QMediaPlayer::PlayingState);
         QVERIFY(w.player()->position() >= 1900 && w.player()->position() < 4000);
 
@@ -157,6 +157,11 @@ private slots:
         const QString shown = w.form->labPreviewTime->text();
         QTest::qWait(1500);
         QCOMPARE(w.form->labPreviewTime->text(), shown);
+        // A click on the track beyond the handle moves the bar, and its release seeks there.
+        const qint64 before = w.player()->position();
+        QTest::mouseClick(w.form->TrackBar, Qt::LeftButton, {},
+                          QPoint(w.form->TrackBar->width() - 3, w.form->TrackBar->height() / 2));
+        QTRY_VERIFY(w.player()->position() > before + 2000);
     }
 
     void readOut() {
