@@ -113,8 +113,8 @@ public:
     QProgressBar* pgbTotal = nullptr;
     QLabel* labTotalProgress = nullptr;
 
-    QLabel* panSplitter = nullptr; // "<>" bar between the task list and the profile box
-    QWidget* panProfile = nullptr; // 200 wide
+    QLabel* panSplitter = nullptr;        // "<>" bar between the task list and the profile box
+    QWidget* panProfile = nullptr;        // 200 wide
     QSplitter* profileSplitter = nullptr; // the 4-pixel splitter between the box and the preview
     QGroupBox* gpbProfile = nullptr;
     QScrollArea* ScrollBox1 = nullptr;

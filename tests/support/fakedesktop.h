@@ -17,14 +17,14 @@ public:
         Icon icon;
     };
 
-    QVector<Message> messages;        // message boxes and questions, in order
-    QQueue<bool> yesNoAnswers;        // answers to askYesNo; No when empty
-    QQueue<QStringList> openAnswers;  // results of openFiles; cancel (empty) when empty
-    QQueue<QString> folderAnswers;    // results of selectFolder; cancel when empty
-    QQueue<QString> saveAnswers;      // results of saveFile; cancel when empty
-    QStringList folderTitles;         // titles the folder picker was shown with
-    QStringList openFilters;          // filters the open dialog was shown with
-    QStringList shellOpened;          // paths handed to shellOpen
+    QVector<Message> messages;       // message boxes and questions, in order
+    QQueue<bool> yesNoAnswers;       // answers to askYesNo; No when empty
+    QQueue<QStringList> openAnswers; // results of openFiles; cancel (empty) when empty
+    QQueue<QString> folderAnswers;   // results of selectFolder; cancel when empty
+    QQueue<QString> saveAnswers;     // results of saveFile; cancel when empty
+    QStringList folderTitles;        // titles the folder picker was shown with
+    QStringList openFilters;         // filters the open dialog was shown with
+    QStringList shellOpened;         // paths handed to shellOpen
     int powerOffs = 0;
 
     void message(QWidget*, const QString& text, const QString& caption, Icon icon) override {
