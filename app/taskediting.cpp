@@ -15,11 +15,6 @@ bool AnySelected(const QVector<bool>& selected) {
 
 } // namespace
 
-int FirstSelected(const QVector<bool>& selected) {
-    const auto it = std::find(selected.cbegin(), selected.cend(), true);
-    return it == selected.cend() ? -1 : int(it - selected.cbegin());
-}
-
 void MoveUp(TaskListModel& model, QVector<bool>& selected) {
     FitSelection(model, selected);
     if (!AnySelected(selected))

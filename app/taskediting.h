@@ -6,9 +6,6 @@
 
 #include <QVector>
 
-// Index of the first selected row in list order, or -1.
-int FirstSelected(const QVector<bool>& selected);
-
 // Moves every selected row one place up (rows swapped whole, status included); the selection follows
 // the rows. A selected first row stays; a block of adjacent selected rows moves as a whole.
 void MoveUp(TaskListModel& model, QVector<bool>& selected);
