@@ -1,6 +1,5 @@
 #include "dialogs/ui/aboutform.h"
 
-#include <QHideEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -61,7 +60,7 @@ QPixmap backgroundPicture() {
 } // namespace
 
 TAboutForm::TAboutForm(QWidget* mainWindow, const QString& productName, const QString& versionText)
-    : QDialog(mainWindow), mainWindow_(mainWindow) {
+    : OwnerDialog(mainWindow) {
     setObjectName(QStringLiteral("TAboutForm"));
     setAccessibleName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About"));
@@ -122,24 +121,4 @@ TAboutForm::TAboutForm(QWidget* mainWindow, const QString& productName, const QS
 
 void TAboutForm::btnOKClick() {
     close();
-}
-
-void TAboutForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (mainWindow_) {
-        mainWindow_->setEnabled(false);
-        // Disabling the main window reaches its child windows too; this one must stay usable.
-        setEnabled(true);
-    }
-}
-
-void TAboutForm::closeEvent(QCloseEvent* event) {
-    QDialog::closeEvent(event);
-}
-
-// Every way of closing (OK, Escape, the title bar) ends in a hide: the main window is usable again.
-void TAboutForm::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    if (mainWindow_ && !event->spontaneous())
-        mainWindow_->setEnabled(true);
 }

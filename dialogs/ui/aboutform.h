@@ -1,12 +1,12 @@
 #pragma once
 // The About dialog: program name and version, closed by OK or the title bar.
 
-#include <QDialog>
+#include "app/ui/ownerdialog.h"
 
 class QLabel;
 class QPushButton;
 
-class TAboutForm : public QDialog {
+class TAboutForm : public OwnerDialog {
     Q_OBJECT
 public:
     // mainWindow is disabled while the dialog shows.
@@ -18,12 +18,4 @@ public:
 
 public slots:
     void btnOKClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
-    QWidget* mainWindow_;
 };

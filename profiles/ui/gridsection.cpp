@@ -55,7 +55,7 @@ GridSection::GridSection(const QString& panName, const QString& caption, const Q
     btn_->raise();
 
     vle_->model()->setDesignRows(designRows);
-    vle_->setFixedHeight(qMax(1, int(designRows.size())) * kRowPitch);
+    fitRows();
 
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);

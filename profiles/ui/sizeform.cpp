@@ -4,7 +4,6 @@
 #include "profiles/intparse.h"
 #include "profiles/valuelistmodel.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +22,7 @@ int videoSizeRow(const ValueListModel* grid) {
 } // namespace
 
 TSizeForm::TSizeForm(QWidget* mainWindow, ValueListModel* videoGrid, Desktop* desktop)
-    : QDialog(mainWindow), mainWindow_(mainWindow), videoGrid_(videoGrid), desktop_(desktop) {
+    : OwnerDialog(mainWindow), videoGrid_(videoGrid), desktop_(desktop) {
     setObjectName(QStringLiteral("SizeForm"));
     setWindowTitle(QStringLiteral("Video Size of output files"));
     setAccessibleName(windowTitle());
@@ -84,42 +83,8 @@ void TSizeForm::btnCancelClick() {
     close();
 }
 
-void TSizeForm::FormShow() {
-    open_ = true;
-    if (mainWindow_) {
-        const QRect owner = mainWindow_->frameGeometry();
-        move(owner.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        mainWindow_->setEnabled(false);
-    }
-    // Disabling the owner disables its child windows too; the dialog stays usable.
-    setEnabled(true);
-}
-
 void TSizeForm::FormClose() {
-    if (!open_)
-        return;
-    open_ = false;
     const int row = videoSizeRow(videoGrid_);
     if (row >= 0 && videoGrid_->value(row) == QStringLiteral("Custom Size"))
         videoGrid_->setValue(row, QStringLiteral("Original Size"));
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-}
-
-void TSizeForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous() && !open_)
-        FormShow();
-}
-
-void TSizeForm::closeEvent(QCloseEvent* event) {
-    // The title bar's close button is Cancel.
-    QDialog::closeEvent(event);
-}
-
-void TSizeForm::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    // Every way of closing (OK, Cancel, Escape, the title bar) hides the dialog; minimising does not count.
-    if (!event->spontaneous())
-        FormClose();
 }

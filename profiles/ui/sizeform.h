@@ -1,14 +1,14 @@
 #pragma once
 // "Video Size of output files": asks for a custom frame size for the main window's "Video Size" row.
 
-#include <QDialog>
+#include "app/ui/ownerdialog.h"
 
 class QLineEdit;
 class QPushButton;
 class Desktop;
 class ValueListModel;
 
-class TSizeForm : public QDialog {
+class TSizeForm : public OwnerDialog {
     Q_OBJECT
 public:
     // videoGrid is the main window's vleVideo model; mainWindow is disabled while the dialog shows.
@@ -24,15 +24,9 @@ public slots:
     void btnCancelClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormClose() override;
 
 private:
-    void FormShow();
-    void FormClose();
-    QWidget* mainWindow_;
     ValueListModel* videoGrid_;
     Desktop* desktop_;
-    bool open_ = false; // between FormShow and FormClose
 };

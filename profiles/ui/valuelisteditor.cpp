@@ -248,10 +248,6 @@ void ValueListEditor::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void ValueListEditor::resizeEvent(QResizeEvent* event) {
-    QTableView::resizeEvent(event);
-}
-
 void ValueListEditor::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
     if (model_->rowCount() > 0)
@@ -270,14 +266,4 @@ void ValueListEditor::paintEvent(QPaintEvent* event) {
     painter.drawLine(0, kRowHeight, width - 1, kRowHeight);
     painter.drawLine(keyWidth - 1, 0, keyWidth - 1, kRowHeight);
     painter.drawLine(width - 1, 0, width - 1, kRowHeight);
-}
-
-void ValueListEditor::focusInEvent(QFocusEvent* event) {
-    QTableView::focusInEvent(event);
-    viewport()->update();
-}
-
-void ValueListEditor::focusOutEvent(QFocusEvent* event) {
-    QTableView::focusOutEvent(event);
-    viewport()->update();
 }

@@ -15,13 +15,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -46,7 +44,7 @@ QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& c
 } // namespace
 
 TSettingForm::TSettingForm(TMainForm* mainForm, Desktop* desktop)
-    : QDialog(mainForm), main_(mainForm), desktop_(desktop) {
+    : OwnerDialog(mainForm), main_(mainForm), desktop_(desktop) {
     setObjectName(QStringLiteral("SettingForm"));
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(391, 498);
@@ -332,28 +330,6 @@ void TSettingForm::repaintGrids() {
         grid->viewport()->update();
 }
 
-void TSettingForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    // FormShow. The dialog is a child of the main window, so disabling that window would disable the
-    // dialog too; a window may be enabled on its own, so the dialog takes itself back.
-    main_->setEnabled(false);
-    setEnabled(true);
+void TSettingForm::FormShow() {
     edtOutputDir->setText(main_->edtOutputdir->text());
-    const QRect over = main_->frameGeometry();
-    move(over.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-}
-
-void TSettingForm::closeEvent(QCloseEvent* event) {
-    // The title bar's close button is Cancel: QDialog rejects and hides, and hideEvent does the rest.
-    QDialog::closeEvent(event);
-}
-
-void TSettingForm::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    // FormClose, whichever way the dialog went away (OK, Cancel, the title bar, Escape); a hide caused
-    // by the window system (the main window being minimised) is not a close.
-    if (!event->spontaneous())
-        main_->setEnabled(true);
 }

@@ -3,7 +3,7 @@
 // overwrite policy) and the Profiles page (one profile's parameters, saved on OK or "&Save as...").
 // Its controls are the live settings of the program.
 
-#include <QDialog>
+#include "app/ui/ownerdialog.h"
 
 class Desktop;
 struct GeneralSettings;
@@ -19,7 +19,7 @@ class QToolButton;
 class TMainForm;
 class ValueListEditor;
 
-class TSettingForm : public QDialog {
+class TSettingForm : public OwnerDialog {
     Q_OBJECT
 public:
     // Runs FormCreate: copies the main window's profile names and loads the general settings.
@@ -67,9 +67,7 @@ public slots:
     void repaintGrids();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormShow() override;
 
 private:
     void buildGeneralPage();
