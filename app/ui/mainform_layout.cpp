@@ -296,29 +296,18 @@ void TMainForm::buildProfileBox() {
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
 
-    const auto section = [&](const QString& key, const QString& title, const QStringList& rows) {
-        auto* sec = new GridSection(QStringLiteral("pan") + key, QStringLiteral("      ") + title,
-                                    QStringLiteral("btn") + key, QStringLiteral("vle") + key, rows, content);
-        sec->setObjectName(QStringLiteral("sec") + key);
-        sec->setAccessibleName(title);
+    const auto section = [&](const QString& role, const QStringList& rows) {
+        auto* sec = new GridSection(role, rows, content);
         sec->setHeaderDoubleClickToggles(true);
         sec->vle()->setColumnWidths(95, 68);
         stack->addWidget(sec);
         return sec;
     };
-    secOutput =
-        section(QStringLiteral("Output"), QStringLiteral("Output"),
-                {QStringLiteral("New Filename"), QStringLiteral("Start Time"), QStringLiteral("End Time")});
-    secVideo =
-        section(QStringLiteral("Video"), QStringLiteral("Video"),
-                {QStringLiteral("Video Codec"), QStringLiteral("Video Size"), QStringLiteral("Bit Rate"),
-                 QStringLiteral("Frame Rate"), QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
-    secAudio = section(QStringLiteral("Audio"), QStringLiteral("Audio"),
-                       {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
-                        QStringLiteral("Sample Rate"), QStringLiteral("Channels"), QStringLiteral("Volumn"),
-                        QStringLiteral("Disable Audio")});
-    secAdvanced = section(QStringLiteral("Advanced"), QStringLiteral("Advanced"),
-                          {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+    secOutput = section(QStringLiteral("Output"), {QStringLiteral("New Filename"),
+                                                   QStringLiteral("Start Time"), QStringLiteral("End Time")});
+    secVideo = section(QStringLiteral("Video"), kVideoDesignRows);
+    secAudio = section(QStringLiteral("Audio"), kAudioDesignRows);
+    secAdvanced = section(QStringLiteral("Advanced"), kAdvancedDesignRows);
     stack->addStretch(1);
     ScrollBox1->setWidget(content);
 

@@ -12,19 +12,19 @@ constexpr int kHeaderHeight = 18;
 constexpr int kRowPitch = ValueListEditor::kRowHeight + 1;
 } // namespace
 
-GridSection::GridSection(const QString& panName, const QString& caption, const QString& btnName,
-                         const QString& vleName, const QStringList& designRows, QWidget* parent)
-    : QFrame(parent), pan_(new QFrame(this)), caption_(new QLabel(caption, pan_)),
+GridSection::GridSection(const QString& role, const QStringList& designRows, QWidget* parent)
+    : QFrame(parent), pan_(new QFrame(this)), caption_(new QLabel(QStringLiteral("      ") + role, pan_)),
       btn_(new QPushButton("-", pan_)), vle_(new ValueListEditor(this)) {
-    const QString title = caption.trimmed();
-    pan_->setObjectName(panName);
-    btn_->setObjectName(btnName);
-    vle_->setObjectName(vleName);
-    caption_->setObjectName(panName + QStringLiteral("Caption"));
-    pan_->setAccessibleName(title + QStringLiteral(" header"));
-    btn_->setAccessibleName(QStringLiteral("Collapse or expand ") + title);
-    caption_->setAccessibleName(title);
-    vle_->setAccessibleName(title);
+    setObjectName(QStringLiteral("sec") + role);
+    setAccessibleName(role);
+    pan_->setObjectName(QStringLiteral("pan") + role);
+    btn_->setObjectName(QStringLiteral("btn") + role);
+    vle_->setObjectName(QStringLiteral("vle") + role);
+    caption_->setObjectName(QStringLiteral("pan") + role + QStringLiteral("Caption"));
+    pan_->setAccessibleName(role + QStringLiteral(" header"));
+    btn_->setAccessibleName(QStringLiteral("Collapse or expand ") + role);
+    caption_->setAccessibleName(role);
+    vle_->setAccessibleName(role);
 
     pan_->setFixedHeight(kHeaderHeight);
     pan_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -5,6 +5,13 @@
 #include <QFrame>
 #include <QStringList>
 
+// The rows the profile grids show before a profile is loaded.
+inline const QStringList kVideoDesignRows{"Video Codec", "Video Size", "Bit Rate",
+                                          "Frame Rate",  "Aspect",     "Disable Video"};
+inline const QStringList kAudioDesignRows{"Audio Codec", "Audio Bitrate", "Sample Rate",
+                                          "Channels",    "Volumn",        "Disable Audio"};
+inline const QStringList kAdvancedDesignRows{"Bit Exact Algorithms", "Deinterlace"};
+
 class QPushButton;
 class QLabel;
 class ValueListEditor;
@@ -12,10 +19,10 @@ class ValueListEditor;
 class GridSection : public QFrame {
     Q_OBJECT
 public:
-    // panName/btnName/vleName become the objectNames of the header, the toggle and the grid;
-    // caption is shown as given ("      Video"); designRows become the grid's keys with empty values.
-    GridSection(const QString& panName, const QString& caption, const QString& btnName,
-                const QString& vleName, const QStringList& designRows, QWidget* parent = nullptr);
+    // The parts are named after role: the section "sec" + role, the header "pan" + role with the
+    // caption "      " + role, the toggle "btn" + role and the grid "vle" + role. designRows become
+    // the grid's keys with empty values.
+    GridSection(const QString& role, const QStringList& designRows, QWidget* parent = nullptr);
 
     QFrame* pan() const { return pan_; }
     QPushButton* btn() const { return btn_; }

@@ -185,18 +185,13 @@ void TSettingForm::buildProfilesPage() {
     content->setPalette(windowColour);
 
     const auto section = [content](const QString& role, const QStringList& rows) {
-        auto* s = new GridSection(QStringLiteral("pan") + role, QStringLiteral("      ") + role,
-                                  QStringLiteral("btn") + role, QStringLiteral("vle") + role, rows, content);
-        s->setObjectName(QStringLiteral("sec") + role);
-        s->setAccessibleName(role);
+        auto* s = new GridSection(role, rows, content);
         s->vle()->setColumnWidths(160, 200);
         return s;
     };
-    secVideo = section(QStringLiteral("Video"),
-                       {"Video Codec", "Video Size", "Bit Rate", "Frame Rate", "Aspect", "Disable Video"});
-    secAudio = section(QStringLiteral("Audio"), {"Audio Codec", "Audio Bitrate", "Sample Rate", "Channels",
-                                                 "Volumn", "Disable Audio"});
-    secAdvanced = section(QStringLiteral("Advanced"), {"Bit Exact Algorithms", "Deinterlace"});
+    secVideo = section(QStringLiteral("Video"), kVideoDesignRows);
+    secAudio = section(QStringLiteral("Audio"), kAudioDesignRows);
+    secAdvanced = section(QStringLiteral("Advanced"), kAdvancedDesignRows);
     vleVideo = secVideo->vle();
     vleAudio = secAudio->vle();
     vleAdvanced = secAdvanced->vle();

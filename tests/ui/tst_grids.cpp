@@ -284,7 +284,7 @@ private slots:
     void sectionHeightsAndToggle() {
         const QStringList rows{"Video Codec", "Video Size", "Bit Rate",
                                "Frame Rate",  "Aspect",     "Disable Video"};
-        GridSection sec("panVideo", "      Video", "btnVideo", "vleVideo", rows);
+        GridSection sec("Video", rows);
         sec.show();
         QCOMPARE(sec.vle()->height(), 6 * 18);
         QCOMPARE(sec.btn()->text(), QStringLiteral("-"));
@@ -330,7 +330,7 @@ private slots:
     }
 
     void sectionHeader() {
-        GridSection sec("panAudio", "      Audio", "btnAudio", "vleAudio", {"Audio Codec"});
+        GridSection sec("Audio", {"Audio Codec"});
         sec.resize(200, 40);
         sec.show();
         QCOMPARE(sec.pan()->objectName(), QStringLiteral("panAudio"));
