@@ -4,10 +4,8 @@
 #include "settings/preferences.h"
 #include "settings/ui/settingform.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 
 void TMainForm::LoadPreferences() {
@@ -27,15 +25,8 @@ void TMainForm::LoadPreferences() {
 
 void TMainForm::SavePreferences() {
     // The dialog is created at start-up; before that its design defaults stand for it.
-    GeneralSettings settings;
+    GeneralSettings settings = SettingForm ? SettingForm->shownGeneralSettings() : GeneralSettings{};
     settings.outputPath = edtOutputdir->text();
-    if (SettingForm) {
-        settings.synMode = SettingForm->cmbSyn->currentIndex();
-        settings.openDir = SettingForm->chkOpenDir->isChecked();
-        settings.exit = SettingForm->chkExit->isChecked();
-        settings.turnoff = SettingForm->chkTurnoff->isChecked();
-        settings.overwrite = SettingForm->rdbOverWrite->isChecked();
-    }
     const PreferencesResult result = WritePreferences(AppDir, cmbProfile->currentIndex(), settings);
     // Reported, never a reason to keep the window open: the program ends all the same.
     if (!result.ok)

@@ -19,15 +19,9 @@ void TMainForm::cmbProfileChange() {
 
 void TMainForm::LoadProfile(const QString& path) {
     QString error;
-    const bool loaded = ::LoadProfile(path, {vleVideo->model(), vleAudio->model(), vleAdvanced->model()},
-                                      &ProfileExt, &error);
+    LoadProfileIntoSections(path, {secVideo, secAudio, secAdvanced}, &ProfileExt, &error);
     if (!error.isEmpty())
         desktop()->message(this, error, ProductName, Desktop::Icon::Warning);
-    if (!loaded)
-        return;
-    // The toggle captions are left as they are: a collapsed section shows its new rows under a "+".
-    for (GridSection* section : {secVideo, secAudio, secAdvanced})
-        section->fitRows();
 }
 
 void TMainForm::btnOutputClick() {

@@ -1,5 +1,6 @@
 #include "profiles/ui/gridsection.h"
 
+#include "profiles/profile.h"
 #include "profiles/ui/valuelisteditor.h"
 
 #include <QEvent>
@@ -94,4 +95,16 @@ bool GridSection::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QFrame::eventFilter(watched, event);
+}
+
+bool LoadProfileIntoSections(const QString& path, const std::array<GridSection*, 3>& sections,
+                             QString* profileExt, QString* error) {
+    if (!LoadProfile(path,
+                     {sections[0]->vle()->model(), sections[1]->vle()->model(), sections[2]->vle()->model()},
+                     profileExt, error))
+        return false;
+    // A collapsed section shows its new rows under its "+", as after any load.
+    for (GridSection* section : sections)
+        section->fitRows();
+    return true;
 }

@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QStringList>
 
+#include <array>
+
 // The rows the profile grids show before a profile is loaded.
 inline const QStringList kVideoDesignRows{"Video Codec", "Video Size", "Bit Rate",
                                           "Frame Rate",  "Aspect",     "Disable Video"};
@@ -50,3 +52,9 @@ private:
     ValueListEditor* vle_;
     bool dblClickToggles_ = false;
 };
+
+// Loads a profile into the three sections' grids (video, audio, advanced) and fits each grid to its
+// rows, the toggle captions left alone. profileExt, when given, receives "." + the profile's Type.
+// Returns whether the grids were filled; error receives the store's report of a failed read or write.
+bool LoadProfileIntoSections(const QString& path, const std::array<GridSection*, 3>& sections,
+                             QString* profileExt, QString* error);

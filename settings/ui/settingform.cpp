@@ -241,7 +241,7 @@ void TSettingForm::LoadGeneralSettings() {
         reportFailure(result.error);
 }
 
-void TSettingForm::SaveGeneralSettings() {
+GeneralSettings TSettingForm::shownGeneralSettings() const {
     GeneralSettings settings;
     settings.outputPath = edtOutputDir->text();
     settings.synMode = cmbSyn->currentIndex();
@@ -249,7 +249,11 @@ void TSettingForm::SaveGeneralSettings() {
     settings.exit = chkExit->isChecked();
     settings.turnoff = chkTurnoff->isChecked();
     settings.overwrite = rdbOverWrite->isChecked();
-    const PreferencesResult result = WriteGeneralSettings(main_->AppDir, settings);
+    return settings;
+}
+
+void TSettingForm::SaveGeneralSettings() {
+    const PreferencesResult result = WriteGeneralSettings(main_->AppDir, shownGeneralSettings());
     if (!result.ok)
         reportFailure(result.error);
 }
@@ -288,15 +292,9 @@ void TSettingForm::cmbProfileChange() {
     if (!QFileInfo::exists(path))
         return;
     QString error;
-    const bool loaded =
-        LoadProfile(path, {vleVideo->model(), vleAudio->model(), vleAdvanced->model()}, nullptr, &error);
+    LoadProfileIntoSections(path, {secVideo, secAudio, secAdvanced}, nullptr, &error);
     if (!error.isEmpty())
         reportFailure(error);
-    if (loaded) {
-        secVideo->fitRows();
-        secAudio->fitRows();
-        secAdvanced->fitRows();
-    }
 }
 
 void TSettingForm::btnSaveAsClick() {

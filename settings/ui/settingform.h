@@ -4,6 +4,7 @@
 // Its controls are the live settings of the program.
 
 #include "app/ui/ownerdialog.h"
+#include "settings/preferences.h"
 
 class Desktop;
 struct GeneralSettings;
@@ -52,6 +53,8 @@ public:
     ValueListEditor* vleAdvanced = nullptr;
 
     QString ProfilePathOfSelection() const; // AppDir + "Profiles/" + cmbProfile text + ".cvp"
+    // The general settings as the page's controls show them.
+    GeneralSettings shownGeneralSettings() const;
 
 public slots:
     void LoadGeneralSettings();
