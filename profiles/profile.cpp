@@ -1,5 +1,6 @@
 #include "profiles/profile.h"
 
+#include "app/tasktext.h"
 #include "profiles/newinifile.h"
 #include "profiles/valuelistmodel.h"
 
@@ -11,10 +12,6 @@
 namespace {
 
 const QString kMain = QStringLiteral("Main");
-
-QString withSlash(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 bool asciiEqualIgnoringCase(const QString& a, const QString& b) {
     if (a.size() != b.size())
@@ -51,7 +48,7 @@ int GridOfSort(int sort) {
 }
 
 QString ProfileDir(const QString& appDir) {
-    return withSlash(appDir) + QStringLiteral("Profiles/");
+    return EnsureBackslash(appDir) + QStringLiteral("Profiles/");
 }
 
 QString ProfilePath(const QString& appDir, const QString& name) {
@@ -59,7 +56,7 @@ QString ProfilePath(const QString& appDir, const QString& name) {
 }
 
 QStringList ListFilesByExt(const QString& folder, const QString& ext) {
-    QDir dir(withSlash(folder));
+    QDir dir(EnsureBackslash(folder));
     if (!dir.exists())
         return {};
     const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -77,6 +74,14 @@ QStringList ListFilesByExt(const QString& folder, const QString& ext) {
         return c != 0 ? c < 0 : a < b;
     });
     return names;
+}
+
+int IndexOfCaption(const QStringList& captions, const QString& shown) {
+    for (int k = 0; k < captions.size(); ++k) {
+        if (captions.at(k).compare(shown, Qt::CaseInsensitive) == 0)
+            return k;
+    }
+    return -1;
 }
 
 QStringList SplitList(const QString& text) {
@@ -151,13 +156,7 @@ void saveChoices(TNewInifile& ini, const std::array<const ValueListModel*, 3>& g
             continue;
         const QString shown = grid->value(row);
         if (ini.ReadBool(name, QStringLiteral("List"), true)) {
-            const QStringList pick = grid->pickList(row);
-            int index = -1;
-            for (int k = 0; k < pick.size() && index < 0; ++k) {
-                if (pick.at(k).compare(shown, Qt::CaseInsensitive) == 0)
-                    index = k;
-            }
-            ini.WriteInteger(name, QStringLiteral("Index"), index);
+            ini.WriteInteger(name, QStringLiteral("Index"), IndexOfCaption(grid->pickList(row), shown));
         } else if (ValueListModel::isStorable(shown)) {
             ini.WriteString(name, QStringLiteral("Caption"), shown);
             ini.WriteString(name, QStringLiteral("Value"), shown);

@@ -16,7 +16,7 @@ enum ProfileGrid { gridVideo = 0, gridAudio = 1, gridAdvanced = 2 };
 // advanced grid, so every parameter has exactly one grid.
 int GridOfSort(int sort);
 
-// appDir + "Profiles/" (appDir gets a trailing "/" first when it has none).
+// EnsureBackslash(appDir) + "Profiles/".
 QString ProfileDir(const QString& appDir);
 // ProfileDir(appDir) + name + ".cvp".
 QString ProfilePath(const QString& appDir, const QString& name);
@@ -28,6 +28,8 @@ QStringList ListFilesByExt(const QString& folder, const QString& ext);
 
 // Comma list: every item ends with ","; the text after the last "," is not an item.
 QStringList SplitList(const QString& text);
+// Position of the first caption equal to shown without regard to letter case, -1 when none is.
+int IndexOfCaption(const QStringList& captions, const QString& shown);
 
 // Fills the three grids from the profile at path: their rows are replaced by one row per parameter.
 // List parameters get a read-only pick-list row showing captions[Index] (the first caption when

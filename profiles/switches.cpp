@@ -31,11 +31,7 @@ QString BuildSwitches(const QString& profilePath, std::array<const ValueListMode
         if (list) {
             const QStringList captions = SplitList(caption);
             const QStringList values = SplitList(value);
-            int k = -1;
-            for (int c = 0; c < captions.size() && k < 0; ++c) {
-                if (captions.at(c).compare(shown, Qt::CaseInsensitive) == 0)
-                    k = c;
-            }
+            const int k = IndexOfCaption(captions, shown);
             if (k < 0)
                 argument = shown;
             else if (k < values.size())
