@@ -9,6 +9,7 @@
 #include "profiles/profile.h"
 #include "profiles/ui/sizeform.h"
 #include "profiles/ui/valuelisteditor.h"
+#include "settings/preferences.h"
 #include "settings/ui/settingform.h"
 
 #include <QApplication>
@@ -87,7 +88,7 @@ void TMainForm::FormCreate(const QStringList& args) {
 
     ProductName = QStringLiteral("Reelwright");
     {
-        TNewInifile ini(AppDir + QStringLiteral("Preferences.ini"));
+        TNewInifile ini(PreferencesFilePath(AppDir));
         VersionText =
             ini.ReadString(QStringLiteral("Main"), QStringLiteral("Version"), QStringLiteral("2.5"));
         if (!ini.Close())
